@@ -1,0 +1,16 @@
+#pragma once
+
+// The printed report: known elevations, every point's adjusted elevation, the closure error.
+
+#include "adjustment_result.h"
+#include "leveling_route.h"
+
+#include "platform/platform.h"
+
+namespace adjustment {
+
+// Prints the whole report and ends the document; returns how the document ended.
+platform::PrintOutcome printReport(platform::PrinterSurface &printer, const LevelingRoute &route,
+                                   const AdjustmentResult &result);
+
+} // namespace adjustment

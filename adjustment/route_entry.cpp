@@ -1,0 +1,158 @@
+#include "route_entry.h"
+
+#include "numbers.h"
+
+#include <cmath>
+
+namespace adjustment {
+
+using platform::Field;
+
+namespace {
+
+// The problem with an accepted number, or an empty view when it is acceptable.
+std::string_view problemWith(double value, RouteEntry::Rule rule)
+{
+    switch (rule) {
+    case RouteEntry::Rule::AnyNumber:
+        return {};
+    case RouteEntry::Rule::PointCount:
+        // A negative or fractional count is meaningless; a huge one would exhaust memory.
+        if (value < 0.0 || value > 9999.0 || std::floor(value) != value)
+            return texts::BadPointCount;
+        return {};
+    case RouteEntry::Rule::PositiveDistance:
+        // A zero or negative distance gives a wrong correction; all zero would divide by zero.
+        if (!(value > 0.0))
+            return texts::DistanceNotPositive;
+        return {};
+    }
+    return {};
+}
+
+} // namespace
+
+std::optional<RouteEntry::Reading> RouteEntry::askNumber(std::string_view prompt, Rule rule)
+{
+    std::string_view problem;
+    for (;;) {
+        std::string asked;
+        if (!problem.empty()) {
+            asked = problem;
+            asked += '\n';
+        }
+        asked += prompt;
+        std::string reply = m_services.prompts.inputBox(asked);
+        if (reply.empty()) {
+            // Enter on an empty line, Cancel or a closed box: abandon only when the user says so.
+            if (readsAsZero(m_services.prompts.inputBox(std::string(texts::AbandonQuestion))))
+                return std::nullopt;
+            problem = {};
+            continue;
+        }
+        const auto value = readNumber(reply);
+        if (!value) {
+            problem = texts::NotANumber;
+            continue;
+        }
+        problem = problemWith(*value, rule);
+        if (problem.empty())
+            return Reading{std::move(reply), *value};
+    }
+}
+
+void RouteEntry::show(Field field, std::string_view prefix, bool echoAsTyped, const Reading &value)
+{
+    std::string text(prefix);
+    text += echoAsTyped ? value.text : generalText(value.value);
+    m_services.fields.setFieldText(field, text);
+}
+
+bool RouteEntry::ConfirmLoop(const texts::ConfirmTexts &texts, Rule rule, Field field,
+                             std::string_view prefix, bool echoAsTyped, Reading &value)
+{
+    std::string_view question = texts.c1;
+    for (;;) {
+        if (!readsAsZero(m_services.prompts.inputBox(std::string(question))))
+            return true;
+        auto again = askNumber(texts.r, rule);
+        if (!again)
+            return false;
+        value = std::move(*again);
+        show(field, prefix, echoAsTyped, value);
+        question = texts.c2;
+    }
+}
+
+std::optional<RouteEntry::Reading>
+RouteEntry::enterValue(std::string_view prompt, const texts::ConfirmTexts &texts, Rule rule,
+                       Field field, std::string_view prefix, bool echoAsTyped)
+{
+    auto value = askNumber(prompt, rule);
+    if (!value)
+        return std::nullopt;
+    show(field, prefix, echoAsTyped, *value);
+    if (!ConfirmLoop(texts, rule, field, prefix, echoAsTyped, *value))
+        return std::nullopt;
+    return value;
+}
+
+std::optional<LevelingRoute> RouteEntry::enter()
+{
+    auto &prompts = m_services.prompts;
+    auto &fields = m_services.fields;
+    LevelingRoute route;
+
+    const auto n = askNumber(texts::P1, Rule::PointCount);
+    if (!n)
+        return std::nullopt;
+    route.N = n->text;
+    fields.setFieldText(Field::Text5, texts::routeSummary(generalText(n->value)));
+    route.createArrays(static_cast<long>(n->value) + 1);
+
+    // Known elevations are kept and shown exactly as typed.
+    const auto ha = enterValue(texts::P2, texts::ConfirmHa, Rule::AnyNumber, Field::Text1, " ", true);
+    if (!ha)
+        return std::nullopt;
+    route.Ha = ha->text;
+    route.haValue = ha->value;
+    const auto hb = enterValue(texts::P3, texts::ConfirmHb, Rule::AnyNumber, Field::Text2, " ", true);
+    if (!hb)
+        return std::nullopt;
+    route.Hb = hb->text;
+    route.hbValue = hb->value;
+
+    route.SumDH = 0.0;
+    route.SumS = 0.0;
+    const auto n1 = static_cast<std::size_t>(route.N1);
+    for (std::size_t i = 0; i <= n1; ++i) {
+        if (i == 0) {
+            route.Names[0] = prompts.inputBox(std::string(texts::P4));
+            continue; // no segment ends at the start point
+        }
+        if (i < n1) {
+            route.Names[i] = prompts.inputBox(texts::pointNamePrompt(static_cast<long>(i)));
+            fields.setFieldText(Field::Text9, " " + route.Names[i]);
+        } else {
+            route.Names[i] = prompts.inputBox(std::string(texts::P5));
+        }
+
+        const auto s = enterValue(texts::segmentDistancePrompt(static_cast<long>(i)),
+                                  texts::ConfirmS, Rule::PositiveDistance, Field::Text3, "  ",
+                                  false);
+        if (!s)
+            return std::nullopt;
+        route.S[i] = s->value;
+        const auto dh = enterValue(texts::P6, texts::ConfirmDH, Rule::AnyNumber, Field::Text4, " ",
+                                   false);
+        if (!dh)
+            return std::nullopt;
+        route.DH[i] = dh->value;
+
+        route.SumDH = route.SumDH + route.DH[i];
+        route.SumS = route.SumS + route.S[i];
+    }
+    return route;
+}
+
+} // namespace adjustment
