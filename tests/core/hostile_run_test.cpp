@@ -1,0 +1,126 @@
+#include "adjustment/run.h"
+#include "adjustment/texts.h"
+
+#include "platform/scripted/scripted_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <random>
+#include <string>
+#include <vector>
+
+using adjustment::performRun;
+using adjustment::RunEnd;
+using platform::Field;
+using platform::ScriptedPlatform;
+namespace texts = adjustment::texts;
+
+namespace {
+
+// Replies a careless or hostile user might give, at any prompt.
+class HostileUser
+{
+public:
+    explicit HostileUser(std::uint64_t seed) : m_random(seed) {}
+
+    std::string reply()
+    {
+        static const std::vector<std::string> numbers = {
+            "1", "2", "0.5", "12.50", "-0.750", "100.0", " 3 ", "\uFF13", "\uFF11\uFF10\u3002\uFF15",
+            "\uFF0D\uFF12\uFF0E\uFF15", "\u3000" "7\u3000", "1e2", "+4", ".5"};
+        static const std::vector<std::string> junk = {
+            "abc", "1a", "1,5", "inf", "nan", "-nan", "0x1p3", "1e", "--1", "。", "．", "\uFF0B",
+            "零", "\xEF\xBC", "\xFF\xFE", std::string("1\0" "2", 3), "1 2", "e9", "+-0"};
+        static const std::vector<std::string> extremes = {
+            "1e308", "-1e308", "1.7976931348623157e308", "1e309", "1e-400", "4.9e-324", "9999",
+            "10000", "-1", "2.5", "1e-320", std::string(400, '9'), "0." + std::string(400, '0') + "1"};
+        switch (pick(20)) {
+        case 0: case 1: case 2: case 3: case 4: case 5: case 6:
+            return numbers[pick(numbers.size())];
+        case 7: case 8: case 9:
+            return pick(2) ? "0" : "\uFF10";
+        case 10: case 11:
+            return "";
+        case 12:
+            return std::string(pick(5) + 1, ' ');
+        case 13: case 14:
+            return junk[pick(junk.size())];
+        case 15: case 16:
+            return extremes[pick(extremes.size())];
+        case 17:
+            return std::string(pick(2) ? 100000 : 5000, pick(2) ? '1' : 'x');
+        default:
+            return std::string(pick(3), ' ') + numbers[pick(numbers.size())] + std::string(pick(3), '\t');
+        }
+    }
+
+    std::size_t pick(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(m_random); }
+
+private:
+    std::mt19937_64 m_random;
+};
+
+TEST(HostileRuns, EveryRunEndsWithinBoundedPromptsWithoutACrash)
+{
+    constexpr int kRuns = 10000;
+    int completed = 0;
+    int abandoned = 0;
+    for (int run = 0; run < kRuns; ++run) {
+        HostileUser user(static_cast<std::uint64_t>(run));
+        const std::size_t hostileReplies = user.pick(120) + 1;
+        std::vector<std::string> replies;
+        for (std::size_t i = 0; i < hostileReplies; ++i)
+            replies.push_back(user.reply());
+
+        // After the hostile replies the user only presses Enter, and abandons when asked: at most
+        // a confirmation, two names, a number prompt and the abandon question come before the
+        // run ends, or the stepping prompts of a route already entered.
+        ScriptedPlatform platform(replies);
+        std::size_t entryPromptsAfter = 0;
+        std::size_t stepPromptsAfter = 0;
+        platform.setResponder([&](const std::string &prompt) -> std::string {
+            if (prompt == texts::StepPrompt) {
+                ++stepPromptsAfter;
+                return "";
+            }
+            ++entryPromptsAfter;
+            return prompt == texts::AbandonQuestion ? "0" : "";
+        });
+        platform.setRecording(run % 10 == 0); // keep the long-string runs fast
+        auto services = platform.services();
+
+        RunEnd end{};
+        ASSERT_NO_THROW(end = performRun(services)) << "run " << run;
+        ASSERT_LE(entryPromptsAfter, 5u) << "run " << run;
+        ASSERT_LE(stepPromptsAfter, 10000u) << "run " << run;
+
+        if (end == RunEnd::Abandoned) {
+            ++abandoned;
+            ASSERT_EQ(platform.documentsEnded(), 0u) << "run " << run;
+            continue;
+        }
+        ++completed;
+        ASSERT_EQ(platform.documentsEnded(), 1u) << "run " << run;
+        const std::string &closure = platform.fieldText(Field::Text8);
+        ASSERT_GE(closure.size(), std::string("毫米").size());
+        ASSERT_EQ(closure.substr(closure.size() - std::string("毫米").size()), "毫米") << "run " << run;
+        if (platform.log().empty())
+            continue;
+        // The report has a line for every point shown by the stepping prompts.
+        const auto steps = platform.logOf("ask: " + std::string(texts::StepPrompt)).size();
+        ASSERT_EQ(platform.printedLines().size(), steps + 7) << "run " << run;
+        // Every printed value carries its unit.
+        for (const auto &line : platform.logOf("line ")) {
+            const bool title = line.find("Tarnovel") != std::string::npos;
+            ASSERT_TRUE(title || line.find(" 米]") != std::string::npos)
+                << "run " << run << ": " << line;
+        }
+    }
+    // Both endings are reached often, so the test exercises both.
+    EXPECT_GT(completed, kRuns / 20);
+    EXPECT_GT(abandoned, kRuns / 20);
+    std::printf("hostile runs: %d completed, %d abandoned\n", completed, abandoned);
+}
+
+} // namespace

@@ -1,0 +1,192 @@
+#include "adjustment/run.h"
+#include "adjustment/texts.h"
+
+#include "platform/scripted/scripted_platform.h"
+
+#include "row_name.h"
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+using adjustment::performRun;
+using adjustment::RunEnd;
+using platform::Field;
+using platform::PrintOutcome;
+using platform::ScriptedPlatform;
+namespace texts = adjustment::texts;
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+std::string again(std::string_view problem, std::string_view prompt)
+{
+    return std::string(problem) + "\n" + std::string(prompt);
+}
+
+// A route from A to B with no points between: P1, P2, C1, P3, C1, P4, P5, S, C1, P6, C1, steps.
+Lines route(Lines insert = {}, std::size_t at = 0)
+{
+    Lines replies = {"0", "9", "", "10", "", "A", "B", "100", "", "0.988", "", "", ""};
+    replies.insert(replies.begin() + static_cast<std::ptrdiff_t>(at), insert.begin(), insert.end());
+    return replies;
+}
+
+const std::string kDistance1 = "请输入第1 段前后视距离 S  :";
+
+struct BadReplyCase
+{
+    const char *name;
+    Lines replies;
+    std::size_t askedAgainAt; // index of the repeated prompt among all prompts
+    std::string askedAgain;
+};
+
+class BadReply : public testing::TestWithParam<BadReplyCase>
+{
+};
+
+TEST_P(BadReply, IsNotStoredAndTheSamePromptComesBackWithTheProblem)
+{
+    const auto &c = GetParam();
+    ScriptedPlatform platform(c.replies);
+    auto services = platform.services();
+    ASSERT_EQ(performRun(services), RunEnd::Completed);
+    const Lines prompts = platform.logOf("ask: ");
+    ASSERT_GT(prompts.size(), c.askedAgainAt);
+    EXPECT_EQ(prompts[c.askedAgainAt], c.askedAgain);
+    // The bad reply changed nothing: the report is the one of the plain route.
+    EXPECT_EQ(platform.printedLines()[6], "B :10.000 米");
+    EXPECT_EQ(platform.printedLines()[8], "路线闭合差 : fh=-0.012 米");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BadReply,
+    testing::Values(
+        BadReplyCase{"CountJunk", route({"abc"}), 1, again(texts::NotANumber, texts::P1)},
+        BadReplyCase{"CountBlanks", route({"   "}), 1, again(texts::NotANumber, texts::P1)},
+        BadReplyCase{"CountFraction", route({"2.5"}), 1, again(texts::BadPointCount, texts::P1)},
+        BadReplyCase{"CountNegative", route({"-1"}), 1, again(texts::BadPointCount, texts::P1)},
+        BadReplyCase{"CountTooLarge", route({"10000"}), 1, again(texts::BadPointCount, texts::P1)},
+        BadReplyCase{"CountInfinite", route({"1e400"}), 1, again(texts::NotANumber, texts::P1)},
+        BadReplyCase{"LastProblemOnly", route({"abc", "-1"}), 2, again(texts::BadPointCount, texts::P1)},
+        BadReplyCase{"HaJunk", route({"10m"}, 1), 2, again(texts::NotANumber, texts::P2)},
+        BadReplyCase{"HbCommaDecimal", route({"10,0"}, 3), 4, again(texts::NotANumber, texts::P3)},
+        BadReplyCase{"DistanceZero", route({"0"}, 7), 8, again(texts::DistanceNotPositive, kDistance1)},
+        BadReplyCase{"DistanceNegative", route({"-100"}, 7), 8, again(texts::DistanceNotPositive, kDistance1)},
+        BadReplyCase{"DistanceJunk", route({"一百"}, 7), 8, again(texts::NotANumber, kDistance1)},
+        BadReplyCase{"HeightDifferenceJunk", route({"0.988m"}, 9), 10, again(texts::NotANumber, texts::P6)},
+        BadReplyCase{"ReentryDistanceZero", route({"0", "0", "100"}, 8), 10,
+                     again(texts::DistanceNotPositive, texts::ConfirmS.r)},
+        BadReplyCase{"ReentryHaJunk", route({"0", "x", "9"}, 2), 4,
+                     again(texts::NotANumber, texts::ConfirmHa.r)},
+        BadReplyCase{"EmptyThenContinueAsksAsFirstAsked", route({"abc", "", "1"}), 3,
+                     std::string(texts::P1)}),
+    RowName());
+
+struct AbandonCase
+{
+    const char *name;
+    Lines replies;
+    std::size_t promptsAsked;
+};
+
+class Abandon : public testing::TestWithParam<AbandonCase>
+{
+};
+
+TEST_P(Abandon, ZeroAfterAnEmptyReplyEndsTheRunAndKeepsTheFields)
+{
+    const auto &c = GetParam();
+    ScriptedPlatform platform(c.replies);
+    platform.setFieldText(Field::Text8, "typed before");
+    auto services = platform.services();
+    EXPECT_EQ(performRun(services), RunEnd::Abandoned);
+    const Lines prompts = platform.logOf("ask: ");
+    ASSERT_EQ(prompts.size(), c.promptsAsked);
+    EXPECT_EQ(prompts.back(), texts::AbandonQuestion);
+    EXPECT_EQ(platform.log().back(), "ask: " + std::string(texts::AbandonQuestion));
+    EXPECT_EQ(platform.documentsEnded(), 0u);
+    EXPECT_EQ(platform.fieldText(Field::Text8), "typed before");
+    EXPECT_EQ(platform.repliesLeft(), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Positions, Abandon,
+    testing::Values(AbandonCase{"AtCount", {"", "0"}, 2},
+                    AbandonCase{"AtHa", {"0", "", " 0 "}, 3},
+                    AbandonCase{"AtHaReentry", {"0", "9", "0", "", "0.0"}, 5},
+                    AbandonCase{"AtDistance", {"0", "9", "", "10", "", "A", "B", "", "0"}, 9},
+                    AbandonCase{"AtHeightDifference", {"0", "9", "", "10", "", "A", "B", "1", "", "", "0"}, 11},
+                    AbandonCase{"AfterAProblem", {"x", "", "0"}, 3},
+                    AbandonCase{"FullWidthZero", {"", "\uFF10"}, 2}),
+    RowName());
+
+TEST(Abandon, AnyOtherAnswerAsksTheSamePromptAgain)
+{
+    for (const std::string answer : {"", "x", "1", "   "}) {
+        ScriptedPlatform platform(route({"", answer}));
+        auto services = platform.services();
+        EXPECT_EQ(performRun(services), RunEnd::Completed) << "answer: [" << answer << "]";
+        const Lines prompts = platform.logOf("ask: ");
+        EXPECT_EQ(prompts[1], texts::AbandonQuestion);
+        EXPECT_EQ(prompts[2], texts::P1);
+    }
+}
+
+TEST(Abandon, ConfirmationsAndNamesAcceptEmptyReplies)
+{
+    // Empty at every confirmation, name and step: accepted, never the abandon question.
+    ScriptedPlatform platform({"1", "1", "", "2", "", "", "", "1", "", "0.5", "", "", "1", "",
+                               "0.5", "", "", "", ""});
+    auto services = platform.services();
+    EXPECT_EQ(performRun(services), RunEnd::Completed);
+    for (const auto &prompt : platform.logOf("ask: "))
+        EXPECT_NE(prompt, texts::AbandonQuestion);
+}
+
+struct OutcomeCase
+{
+    const char *name;
+    PrintOutcome outcome;
+    std::string message;
+};
+
+class ReportOutcome : public testing::TestWithParam<OutcomeCase>
+{
+};
+
+TEST_P(ReportOutcome, IsToldOnceAfterTheReport)
+{
+    ScriptedPlatform platform(route());
+    platform.setPrintOutcome(GetParam().outcome);
+    auto services = platform.services();
+    EXPECT_EQ(performRun(services), RunEnd::Completed);
+    const Lines messages = platform.logOf("message: ");
+    if (GetParam().message.empty()) {
+        EXPECT_TRUE(messages.empty());
+    } else {
+        EXPECT_EQ(messages, Lines{GetParam().message});
+        EXPECT_EQ(platform.log().back(), "message: " + GetParam().message);
+    }
+}
+
+using Status = PrintOutcome::Status;
+INSTANTIATE_TEST_SUITE_P(
+    Statuses, ReportOutcome,
+    testing::Values(
+        OutcomeCase{"Printed", {Status::Printed, ""}, ""},
+        OutcomeCase{"NoPrinter", {Status::SavedNoPrinter, "/home/u/文档/Brannock-20261208-140000.pdf"},
+                    "未找到可用的打印机，报告已保存为 PDF 文件：\n/home/u/文档/Brannock-20261208-140000.pdf"},
+        OutcomeCase{"JobFailed", {Status::SavedAfterFailure, "/tmp/Brannock-20261208-140000-2.pdf"},
+                    "打印失败，报告已保存为 PDF 文件：\n/tmp/Brannock-20261208-140000-2.pdf"},
+        OutcomeCase{"FolderNotWritable", {Status::FolderNotWritable, "/ro/Documents"},
+                    "无法打印报告，也无法保存 PDF 文件。\n无法创建或写入文件夹：/ro/Documents"},
+        OutcomeCase{"FileNotWritable", {Status::FileNotWritable, "/d/Brannock-1.pdf"},
+                    "无法打印报告，也无法保存 PDF 文件。\n无法写入文件：/d/Brannock-1.pdf"}),
+    RowName());
+
+} // namespace

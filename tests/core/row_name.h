@@ -1,0 +1,15 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+// Names a table-driven test's rows after their `name` member, so a failure names its row.
+struct RowName
+{
+    template<class Row>
+    std::string operator()(const testing::TestParamInfo<Row> &row) const
+    {
+        return row.param.name;
+    }
+};
