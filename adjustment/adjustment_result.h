@@ -11,8 +11,8 @@ namespace adjustment {
 
 struct AdjustmentResult
 {
-    double fh = 0.0;      // closure error in metres: computed minus known elevation of B
-    double v = 0.0;       // correction per unit of distance: -fh / SumS
+    double fh = 0.0;       // closure error in metres: computed minus known elevation of B
+    double v = 0.0;        // correction per unit of distance: -fh / SumS
     std::vector<double> H; // adjusted elevations in metres, 0 … N1
 };
 

@@ -12,12 +12,12 @@ namespace adjustment {
 
 struct LevelingRoute
 {
-    std::string N;  // the count of points to be determined, as typed
-    long N1 = 0;    // index of the closing point, and the number of segments
-    std::string Ha; // elevation of the start point in metres, as typed
-    std::string Hb; // elevation of the closing point in metres, as typed
-    double haValue = 0.0; // Ha read as a number
-    double hbValue = 0.0; // Hb read as a number
+    std::string N;                  // the count of points to be determined, as typed
+    long N1 = 0;                    // index of the closing point, and the number of segments
+    std::string Ha;                 // elevation of the start point in metres, as typed
+    std::string Hb;                 // elevation of the closing point in metres, as typed
+    double haValue = 0.0;           // Ha read as a number
+    double hbValue = 0.0;           // Hb read as a number
     std::vector<std::string> Names; // point names as typed, 0 … N1
     std::vector<double> S;          // segment distances (any unit), 0 … N1
     std::vector<double> DH;         // measured height differences in metres, 0 … N1

@@ -19,7 +19,8 @@ std::string normalised(std::string_view text)
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
         const auto byte = static_cast<unsigned char>(text[i]);
-        if (byte == 0xEF && i + 2 < text.size() && static_cast<unsigned char>(text[i + 1]) == 0xBC) {
+        if (byte == 0xEF && i + 2 < text.size()
+            && static_cast<unsigned char>(text[i + 1]) == 0xBC) {
             const auto last = static_cast<unsigned char>(text[i + 2]);
             if (last >= 0x90 && last <= 0x99) { // U+FF10..U+FF19
                 out += static_cast<char>('0' + (last - 0x90));
@@ -32,7 +33,8 @@ std::string normalised(std::string_view text)
                 continue;
             }
         }
-        if (byte == 0xE3 && i + 2 < text.size() && static_cast<unsigned char>(text[i + 1]) == 0x80) {
+        if (byte == 0xE3 && i + 2 < text.size()
+            && static_cast<unsigned char>(text[i + 1]) == 0x80) {
             const auto last = static_cast<unsigned char>(text[i + 2]);
             if (last == 0x80 || last == 0x82) { // U+3000 blank, U+3002 "。"
                 out += last == 0x80 ? ' ' : '.';
@@ -40,7 +42,8 @@ std::string normalised(std::string_view text)
                 continue;
             }
         }
-        if (byte == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) == 0xA0) {
+        if (byte == 0xC2 && i + 1 < text.size()
+            && static_cast<unsigned char>(text[i + 1]) == 0xA0) {
             out += ' '; // U+00A0
             i += 2;
             continue;
@@ -167,7 +170,8 @@ std::string generalText(double value)
             digits += c;
     }
     int exponent = 0;
-    std::from_chars(sci.data() + e + (sci[e + 1] == '+' ? 2 : 1), sci.data() + sci.size(), exponent);
+    std::from_chars(sci.data() + e + (sci[e + 1] == '+' ? 2 : 1), sci.data() + sci.size(),
+                    exponent);
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
 

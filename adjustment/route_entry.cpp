@@ -84,9 +84,10 @@ bool RouteEntry::ConfirmLoop(const texts::ConfirmTexts &texts, Rule rule, Field 
     }
 }
 
-std::optional<RouteEntry::Reading>
-RouteEntry::enterValue(std::string_view prompt, const texts::ConfirmTexts &texts, Rule rule,
-                       Field field, std::string_view prefix, bool echoAsTyped)
+std::optional<RouteEntry::Reading> RouteEntry::enterValue(std::string_view prompt,
+                                                          const texts::ConfirmTexts &texts,
+                                                          Rule rule, Field field,
+                                                          std::string_view prefix, bool echoAsTyped)
 {
     auto value = askNumber(prompt, rule);
     if (!value)
@@ -111,12 +112,14 @@ std::optional<LevelingRoute> RouteEntry::enter()
     route.createArrays(static_cast<long>(n->value) + 1);
 
     // Known elevations are kept and shown exactly as typed.
-    const auto ha = enterValue(texts::P2, texts::ConfirmHa, Rule::AnyNumber, Field::Text1, " ", true);
+    const auto ha
+            = enterValue(texts::P2, texts::ConfirmHa, Rule::AnyNumber, Field::Text1, " ", true);
     if (!ha)
         return std::nullopt;
     route.Ha = ha->text;
     route.haValue = ha->value;
-    const auto hb = enterValue(texts::P3, texts::ConfirmHb, Rule::AnyNumber, Field::Text2, " ", true);
+    const auto hb
+            = enterValue(texts::P3, texts::ConfirmHb, Rule::AnyNumber, Field::Text2, " ", true);
     if (!hb)
         return std::nullopt;
     route.Hb = hb->text;
@@ -137,9 +140,9 @@ std::optional<LevelingRoute> RouteEntry::enter()
             route.Names[i] = prompts.inputBox(std::string(texts::P5));
         }
 
-        const auto s = enterValue(texts::segmentDistancePrompt(static_cast<long>(i)),
-                                  texts::ConfirmS, Rule::PositiveDistance, Field::Text3, "  ",
-                                  false);
+        const auto s
+                = enterValue(texts::segmentDistancePrompt(static_cast<long>(i)), texts::ConfirmS,
+                             Rule::PositiveDistance, Field::Text3, "  ", false);
         if (!s)
             return std::nullopt;
         route.S[i] = s->value;

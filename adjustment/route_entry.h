@@ -17,7 +17,9 @@ namespace adjustment {
 class RouteEntry
 {
 public:
-    explicit RouteEntry(platform::Services &services) : m_services(services) {}
+    explicit RouteEntry(platform::Services &services)
+        : m_services(services)
+    {}
 
     // The complete route, or nothing when the user abandoned the run at a number prompt.
     std::optional<LevelingRoute> enter();

@@ -17,9 +17,10 @@ namespace {
 std::string outcomeMessage(const platform::PrintOutcome &outcome)
 {
     using Status = platform::PrintOutcome::Status;
-    const auto lines = [](std::string_view first, std::string_view second, const std::string &path) {
-        return std::string(first) + "\n" + std::string(second) + path;
-    };
+    const auto lines
+            = [](std::string_view first, std::string_view second, const std::string &path) {
+                  return std::string(first) + "\n" + std::string(second) + path;
+              };
     switch (outcome.status) {
     case Status::Printed:
         return {};

@@ -29,30 +29,29 @@ struct ConfirmTexts
 };
 
 inline constexpr ConfirmTexts ConfirmHa{
-    "起始点的高程 Ha 输入是否正确? 输入正确按输入键(即为:Enter键 );输入错误按零(即为:0 ",
-    "输入起始点正确的高程 Ha ",
-    "这次起始点高程 Ha 输入是否正确? 输入正确按输入键(即为:Enter键 );输入错误按零( 即为:0 )"};
+        "起始点的高程 Ha 输入是否正确? 输入正确按输入键(即为:Enter键 );输入错误按零(即为:0 ",
+        "输入起始点正确的高程 Ha ",
+        "这次起始点高程 Ha 输入是否正确? 输入正确按输入键(即为:Enter键 );输入错误按零( 即为:0 )"};
 inline constexpr ConfirmTexts ConfirmHb{
-    "闭合点的高程 Hb 输入是否正确? 输入正确按输入键(即为:Enter键 );输入错误按零( 即为:0 )",
-    "输入闭合点正确的高程 Hb ",
-    "这次闭合点的高程 Hb 输入是否正确? 输入正确按输入键(即为:Enter键 );输入错误按零( 即为:0 )"};
+        "闭合点的高程 Hb 输入是否正确? 输入正确按输入键(即为:Enter键 );输入错误按零( 即为:0 )",
+        "输入闭合点正确的高程 Hb ",
+        "这次闭合点的高程 Hb 输入是否正确? 输入正确按输入键(即为:Enter键 );输入错误按零( 即为:0 )"};
 inline constexpr ConfirmTexts ConfirmS{
-    "确认输入的前后视距离  ?  正确按输入键( 即为:Enter键 ); 错误按零( 即为:0 )",
-    "输入正确的前后视距离 S  :",
-    "确认前后视距离输入是否正确  ?  正确按输入键( 即为:Enter键 ); 错误按零( 即为:0 ) "};
+        "确认输入的前后视距离  ?  正确按输入键( 即为:Enter键 ); 错误按零( 即为:0 )",
+        "输入正确的前后视距离 S  :",
+        "确认前后视距离输入是否正确  ?  正确按输入键( 即为:Enter键 ); 错误按零( 即为:0 ) "};
 inline constexpr ConfirmTexts ConfirmDH{
-    "确认输入的高差  ? 正确按输入键( 即为:Enter键 );错误按零( 即为:0 )",
-    "输入正确的高差  :",
-    "这次高差 DH 输入是否正确? 输入正确按输入键(即为:Enter键 );输入错误按零(即为:0 "};
+        "确认输入的高差  ? 正确按输入键( 即为:Enter键 );错误按零( 即为:0 )", "输入正确的高差  :",
+        "这次高差 DH 输入是否正确? 输入正确按输入键(即为:Enter键 );输入错误按零(即为:0 "};
 
 // Problems with a reply at a number prompt; shown on a line above the prompt asked again.
 inline constexpr std::string_view NotANumber = "输入的不是有效的数字，请重新输入。";
-inline constexpr std::string_view BadPointCount =
-    "待定点的点数应为 0 至 9999 之间的整数，请重新输入。";
+inline constexpr std::string_view BadPointCount
+        = "待定点的点数应为 0 至 9999 之间的整数，请重新输入。";
 inline constexpr std::string_view DistanceNotPositive = "前后视距离应大于零，请重新输入。";
 // Asked after an empty reply at a number prompt; zero abandons the run.
-inline constexpr std::string_view AbandonQuestion =
-    "是否放弃本次计算? 放弃按零(即为:0); 继续输入按输入键(即为:Enter键)";
+inline constexpr std::string_view AbandonQuestion
+        = "是否放弃本次计算? 放弃按零(即为:0); 继续输入按输入键(即为:Enter键)";
 
 // Closure and stepwise display.
 inline constexpr std::string_view Millimetres = "毫米";

@@ -38,8 +38,8 @@ void BM_Computation(benchmark::State &state)
         benchmark::ClobberMemory();
     }
     state.counters["ns_per_point"] = benchmark::Counter(
-        static_cast<double>(state.iterations()) * static_cast<double>(route.N1 + 1),
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+            static_cast<double>(state.iterations()) * static_cast<double>(route.N1 + 1),
+            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_Computation)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
@@ -64,8 +64,8 @@ void BM_WholeRun(benchmark::State &state)
         benchmark::DoNotOptimize(adjustment::performRun(services));
     }
     state.counters["ns_per_point"] = benchmark::Counter(
-        static_cast<double>(state.iterations()) * static_cast<double>(points + 2),
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+            static_cast<double>(state.iterations()) * static_cast<double>(points + 2),
+            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_WholeRun)->Arg(9'999)->Unit(benchmark::kMillisecond);
 

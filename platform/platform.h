@@ -40,11 +40,11 @@ public:
 struct PrintOutcome
 {
     enum class Status {
-        Printed,               // sent to the default printer
-        SavedNoPrinter,        // no usable printer; saved as a PDF at `path`
-        SavedAfterFailure,     // the printer failed the job; saved as a PDF at `path`
-        FolderNotWritable,     // no printer, and the folder `path` cannot be created or written
-        FileNotWritable,       // no printer, and the PDF file `path` cannot be written
+        Printed,           // sent to the default printer
+        SavedNoPrinter,    // no usable printer; saved as a PDF at `path`
+        SavedAfterFailure, // the printer failed the job; saved as a PDF at `path`
+        FolderNotWritable, // no printer, and the folder `path` cannot be created or written
+        FileNotWritable,   // no printer, and the PDF file `path` cannot be written
     };
     Status status = Status::Printed;
     std::string path;

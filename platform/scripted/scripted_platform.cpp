@@ -17,13 +17,11 @@ std::string numberText(double value)
 
 ScriptExhausted::ScriptExhausted(const std::string &prompt)
     : std::runtime_error("no scripted reply for prompt: " + prompt)
-{
-}
+{}
 
 ScriptedPlatform::ScriptedPlatform(std::vector<std::string> replies)
     : m_replies(std::move(replies))
-{
-}
+{}
 
 void ScriptedPlatform::record(std::string line)
 {

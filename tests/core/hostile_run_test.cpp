@@ -22,40 +22,97 @@ namespace {
 class HostileUser
 {
 public:
-    explicit HostileUser(std::uint64_t seed) : m_random(seed) {}
+    explicit HostileUser(std::uint64_t seed)
+        : m_random(seed)
+    {}
 
     std::string reply()
     {
-        static const std::vector<std::string> numbers = {
-            "1", "2", "0.5", "12.50", "-0.750", "100.0", " 3 ", "\uFF13", "\uFF11\uFF10\u3002\uFF15",
-            "\uFF0D\uFF12\uFF0E\uFF15", "\u3000" "7\u3000", "1e2", "+4", ".5"};
-        static const std::vector<std::string> junk = {
-            "abc", "1a", "1,5", "inf", "nan", "-nan", "0x1p3", "1e", "--1", "。", "．", "\uFF0B",
-            "零", "\xEF\xBC", "\xFF\xFE", std::string("1\0" "2", 3), "1 2", "e9", "+-0"};
-        static const std::vector<std::string> extremes = {
-            "1e308", "-1e308", "1.7976931348623157e308", "1e309", "1e-400", "4.9e-324", "9999",
-            "10000", "-1", "2.5", "1e-320", std::string(400, '9'), "0." + std::string(400, '0') + "1"};
+        static const std::vector<std::string> numbers = {"1",
+                                                         "2",
+                                                         "0.5",
+                                                         "12.50",
+                                                         "-0.750",
+                                                         "100.0",
+                                                         " 3 ",
+                                                         "\uFF13",
+                                                         "\uFF11\uFF10\u3002\uFF15",
+                                                         "\uFF0D\uFF12\uFF0E\uFF15",
+                                                         "\u3000"
+                                                         "7\u3000",
+                                                         "1e2",
+                                                         "+4",
+                                                         ".5"};
+        static const std::vector<std::string> junk = {"abc",
+                                                      "1a",
+                                                      "1,5",
+                                                      "inf",
+                                                      "nan",
+                                                      "-nan",
+                                                      "0x1p3",
+                                                      "1e",
+                                                      "--1",
+                                                      "。",
+                                                      "．",
+                                                      "\uFF0B",
+                                                      "零",
+                                                      "\xEF\xBC",
+                                                      "\xFF\xFE",
+                                                      std::string("1\0"
+                                                                  "2",
+                                                                  3),
+                                                      "1 2",
+                                                      "e9",
+                                                      "+-0"};
+        static const std::vector<std::string> extremes = {"1e308",
+                                                          "-1e308",
+                                                          "1.7976931348623157e308",
+                                                          "1e309",
+                                                          "1e-400",
+                                                          "4.9e-324",
+                                                          "9999",
+                                                          "10000",
+                                                          "-1",
+                                                          "2.5",
+                                                          "1e-320",
+                                                          std::string(400, '9'),
+                                                          "0." + std::string(400, '0') + "1"};
         switch (pick(20)) {
-        case 0: case 1: case 2: case 3: case 4: case 5: case 6:
+        case 0:
+        case 1:
+        case 2:
+        case 3:
+        case 4:
+        case 5:
+        case 6:
             return numbers[pick(numbers.size())];
-        case 7: case 8: case 9:
+        case 7:
+        case 8:
+        case 9:
             return pick(2) ? "0" : "\uFF10";
-        case 10: case 11:
+        case 10:
+        case 11:
             return "";
         case 12:
             return std::string(pick(5) + 1, ' ');
-        case 13: case 14:
+        case 13:
+        case 14:
             return junk[pick(junk.size())];
-        case 15: case 16:
+        case 15:
+        case 16:
             return extremes[pick(extremes.size())];
         case 17:
             return std::string(pick(2) ? 100000 : 5000, pick(2) ? '1' : 'x');
         default:
-            return std::string(pick(3), ' ') + numbers[pick(numbers.size())] + std::string(pick(3), '\t');
+            return std::string(pick(3), ' ') + numbers[pick(numbers.size())]
+                   + std::string(pick(3), '\t');
         }
     }
 
-    std::size_t pick(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(m_random); }
+    std::size_t pick(std::size_t n)
+    {
+        return std::uniform_int_distribution<std::size_t>(0, n - 1)(m_random);
+    }
 
 private:
     std::mt19937_64 m_random;
@@ -104,7 +161,8 @@ TEST(HostileRuns, EveryRunEndsWithinBoundedPromptsWithoutACrash)
         ASSERT_EQ(platform.documentsEnded(), 1u) << "run " << run;
         const std::string &closure = platform.fieldText(Field::Text8);
         ASSERT_GE(closure.size(), std::string("毫米").size());
-        ASSERT_EQ(closure.substr(closure.size() - std::string("毫米").size()), "毫米") << "run " << run;
+        ASSERT_EQ(closure.substr(closure.size() - std::string("毫米").size()), "毫米")
+                << "run " << run;
         if (platform.log().empty())
             continue;
         // The report has a line for every point shown by the stepping prompts.
@@ -114,7 +172,7 @@ TEST(HostileRuns, EveryRunEndsWithinBoundedPromptsWithoutACrash)
         for (const auto &line : platform.logOf("line ")) {
             const bool title = line.find("Tarnovel") != std::string::npos;
             ASSERT_TRUE(title || line.find(" 米]") != std::string::npos)
-                << "run " << run << ": " << line;
+                    << "run " << run << ": " << line;
         }
     }
     // Both endings are reached often, so the test exercises both.

@@ -46,8 +46,7 @@ struct BadReplyCase
 };
 
 class BadReply : public testing::TestWithParam<BadReplyCase>
-{
-};
+{};
 
 TEST_P(BadReply, IsNotStoredAndTheSamePromptComesBackWithTheProblem)
 {
@@ -64,28 +63,38 @@ TEST_P(BadReply, IsNotStoredAndTheSamePromptComesBackWithTheProblem)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, BadReply,
-    testing::Values(
-        BadReplyCase{"CountJunk", route({"abc"}), 1, again(texts::NotANumber, texts::P1)},
-        BadReplyCase{"CountBlanks", route({"   "}), 1, again(texts::NotANumber, texts::P1)},
-        BadReplyCase{"CountFraction", route({"2.5"}), 1, again(texts::BadPointCount, texts::P1)},
-        BadReplyCase{"CountNegative", route({"-1"}), 1, again(texts::BadPointCount, texts::P1)},
-        BadReplyCase{"CountTooLarge", route({"10000"}), 1, again(texts::BadPointCount, texts::P1)},
-        BadReplyCase{"CountInfinite", route({"1e400"}), 1, again(texts::NotANumber, texts::P1)},
-        BadReplyCase{"LastProblemOnly", route({"abc", "-1"}), 2, again(texts::BadPointCount, texts::P1)},
-        BadReplyCase{"HaJunk", route({"10m"}, 1), 2, again(texts::NotANumber, texts::P2)},
-        BadReplyCase{"HbCommaDecimal", route({"10,0"}, 3), 4, again(texts::NotANumber, texts::P3)},
-        BadReplyCase{"DistanceZero", route({"0"}, 7), 8, again(texts::DistanceNotPositive, kDistance1)},
-        BadReplyCase{"DistanceNegative", route({"-100"}, 7), 8, again(texts::DistanceNotPositive, kDistance1)},
-        BadReplyCase{"DistanceJunk", route({"一百"}, 7), 8, again(texts::NotANumber, kDistance1)},
-        BadReplyCase{"HeightDifferenceJunk", route({"0.988m"}, 9), 10, again(texts::NotANumber, texts::P6)},
-        BadReplyCase{"ReentryDistanceZero", route({"0", "0", "100"}, 8), 10,
-                     again(texts::DistanceNotPositive, texts::ConfirmS.r)},
-        BadReplyCase{"ReentryHaJunk", route({"0", "x", "9"}, 2), 4,
-                     again(texts::NotANumber, texts::ConfirmHa.r)},
-        BadReplyCase{"EmptyThenContinueAsksAsFirstAsked", route({"abc", "", "1"}), 3,
-                     std::string(texts::P1)}),
-    RowName());
+        Cases, BadReply,
+        testing::Values(
+                BadReplyCase{"CountJunk", route({"abc"}), 1, again(texts::NotANumber, texts::P1)},
+                BadReplyCase{"CountBlanks", route({"   "}), 1, again(texts::NotANumber, texts::P1)},
+                BadReplyCase{"CountFraction", route({"2.5"}), 1,
+                             again(texts::BadPointCount, texts::P1)},
+                BadReplyCase{"CountNegative", route({"-1"}), 1,
+                             again(texts::BadPointCount, texts::P1)},
+                BadReplyCase{"CountTooLarge", route({"10000"}), 1,
+                             again(texts::BadPointCount, texts::P1)},
+                BadReplyCase{"CountInfinite", route({"1e400"}), 1,
+                             again(texts::NotANumber, texts::P1)},
+                BadReplyCase{"LastProblemOnly", route({"abc", "-1"}), 2,
+                             again(texts::BadPointCount, texts::P1)},
+                BadReplyCase{"HaJunk", route({"10m"}, 1), 2, again(texts::NotANumber, texts::P2)},
+                BadReplyCase{"HbCommaDecimal", route({"10,0"}, 3), 4,
+                             again(texts::NotANumber, texts::P3)},
+                BadReplyCase{"DistanceZero", route({"0"}, 7), 8,
+                             again(texts::DistanceNotPositive, kDistance1)},
+                BadReplyCase{"DistanceNegative", route({"-100"}, 7), 8,
+                             again(texts::DistanceNotPositive, kDistance1)},
+                BadReplyCase{"DistanceJunk", route({"一百"}, 7), 8,
+                             again(texts::NotANumber, kDistance1)},
+                BadReplyCase{"HeightDifferenceJunk", route({"0.988m"}, 9), 10,
+                             again(texts::NotANumber, texts::P6)},
+                BadReplyCase{"ReentryDistanceZero", route({"0", "0", "100"}, 8), 10,
+                             again(texts::DistanceNotPositive, texts::ConfirmS.r)},
+                BadReplyCase{"ReentryHaJunk", route({"0", "x", "9"}, 2), 4,
+                             again(texts::NotANumber, texts::ConfirmHa.r)},
+                BadReplyCase{"EmptyThenContinueAsksAsFirstAsked", route({"abc", "", "1"}), 3,
+                             std::string(texts::P1)}),
+        RowName());
 
 struct AbandonCase
 {
@@ -95,8 +104,7 @@ struct AbandonCase
 };
 
 class Abandon : public testing::TestWithParam<AbandonCase>
-{
-};
+{};
 
 TEST_P(Abandon, ZeroAfterAnEmptyReplyEndsTheRunAndKeepsTheFields)
 {
@@ -115,15 +123,17 @@ TEST_P(Abandon, ZeroAfterAnEmptyReplyEndsTheRunAndKeepsTheFields)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Positions, Abandon,
-    testing::Values(AbandonCase{"AtCount", {"", "0"}, 2},
-                    AbandonCase{"AtHa", {"0", "", " 0 "}, 3},
-                    AbandonCase{"AtHaReentry", {"0", "9", "0", "", "0.0"}, 5},
-                    AbandonCase{"AtDistance", {"0", "9", "", "10", "", "A", "B", "", "0"}, 9},
-                    AbandonCase{"AtHeightDifference", {"0", "9", "", "10", "", "A", "B", "1", "", "", "0"}, 11},
-                    AbandonCase{"AfterAProblem", {"x", "", "0"}, 3},
-                    AbandonCase{"FullWidthZero", {"", "\uFF10"}, 2}),
-    RowName());
+        Positions, Abandon,
+        testing::Values(AbandonCase{"AtCount", {"", "0"}, 2},
+                        AbandonCase{"AtHa", {"0", "", " 0 "}, 3},
+                        AbandonCase{"AtHaReentry", {"0", "9", "0", "", "0.0"}, 5},
+                        AbandonCase{"AtDistance", {"0", "9", "", "10", "", "A", "B", "", "0"}, 9},
+                        AbandonCase{"AtHeightDifference",
+                                    {"0", "9", "", "10", "", "A", "B", "1", "", "", "0"},
+                                    11},
+                        AbandonCase{"AfterAProblem", {"x", "", "0"}, 3},
+                        AbandonCase{"FullWidthZero", {"", "\uFF10"}, 2}),
+        RowName());
 
 TEST(Abandon, AnyOtherAnswerAsksTheSamePromptAgain)
 {
@@ -156,8 +166,7 @@ struct OutcomeCase
 };
 
 class ReportOutcome : public testing::TestWithParam<OutcomeCase>
-{
-};
+{};
 
 TEST_P(ReportOutcome, IsToldOnceAfterTheReport)
 {
@@ -176,17 +185,25 @@ TEST_P(ReportOutcome, IsToldOnceAfterTheReport)
 
 using Status = PrintOutcome::Status;
 INSTANTIATE_TEST_SUITE_P(
-    Statuses, ReportOutcome,
-    testing::Values(
-        OutcomeCase{"Printed", {Status::Printed, ""}, ""},
-        OutcomeCase{"NoPrinter", {Status::SavedNoPrinter, "/home/u/文档/Brannock-20261208-140000.pdf"},
-                    "未找到可用的打印机，报告已保存为 PDF 文件：\n/home/u/文档/Brannock-20261208-140000.pdf"},
-        OutcomeCase{"JobFailed", {Status::SavedAfterFailure, "/tmp/Brannock-20261208-140000-2.pdf"},
-                    "打印失败，报告已保存为 PDF 文件：\n/tmp/Brannock-20261208-140000-2.pdf"},
-        OutcomeCase{"FolderNotWritable", {Status::FolderNotWritable, "/ro/Documents"},
-                    "无法打印报告，也无法保存 PDF 文件。\n无法创建或写入文件夹：/ro/Documents"},
-        OutcomeCase{"FileNotWritable", {Status::FileNotWritable, "/d/Brannock-1.pdf"},
-                    "无法打印报告，也无法保存 PDF 文件。\n无法写入文件：/d/Brannock-1.pdf"}),
-    RowName());
+        Statuses, ReportOutcome,
+        testing::Values(
+                OutcomeCase{"Printed", {Status::Printed, ""}, ""},
+                OutcomeCase{"NoPrinter",
+                            {Status::SavedNoPrinter, "/home/u/文档/Brannock-20261208-140000.pdf"},
+                            "未找到可用的打印机，报告已保存为 PDF "
+                            "文件：\n/home/u/文档/Brannock-20261208-140000.pdf"},
+                OutcomeCase{
+                        "JobFailed",
+                        {Status::SavedAfterFailure, "/tmp/Brannock-20261208-140000-2.pdf"},
+                        "打印失败，报告已保存为 PDF 文件：\n/tmp/Brannock-20261208-140000-2.pdf"},
+                OutcomeCase{
+                        "FolderNotWritable",
+                        {Status::FolderNotWritable, "/ro/Documents"},
+                        "无法打印报告，也无法保存 PDF 文件。\n无法创建或写入文件夹：/ro/Documents"},
+                OutcomeCase{
+                        "FileNotWritable",
+                        {Status::FileNotWritable, "/d/Brannock-1.pdf"},
+                        "无法打印报告，也无法保存 PDF 文件。\n无法写入文件：/d/Brannock-1.pdf"}),
+        RowName());
 
 } // namespace

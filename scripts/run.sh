@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds the program and starts its window.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j "$(nproc)" --target brannock
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    cat >&2 <<'MSG'
+Built build/app/brannock, but there is no display to show its window on
+(neither DISPLAY nor WAYLAND_DISPLAY is set).
+  - From a desktop session, run scripts/run.sh in a terminal there.
+  - Over ssh, connect with X forwarding (ssh -X) and run it again.
+  - Without any screen, run it on a virtual display:
+        xvfb-run -a -s '-screen 0 1280x1024x24' scripts/run.sh
+    and take a picture of the window with scripts/screenshot.sh.
+MSG
+    exit 2
+fi
+exec build/app/brannock
