@@ -1,0 +1,490 @@
+// The program's report on a real print queue, and every fault of the printing path: runs go
+// through the window in a process of their own (see window_run_main.cpp), with CUPS_SERVER naming
+// a private scheduler or nothing, and a temporary home whose documents folder takes the report
+// when printing is impossible.
+
+#include "pdf_pages.h"
+#include "private_cups.h"
+#include "routes.h"
+
+#include "tests/gui/pdf_text.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <ostream>
+
+// QString in gtest's messages as text rather than bytes; found by argument-dependent lookup.
+void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+using print_queue::PrivateCups;
+
+const QString queueName = QStringLiteral("Brannock_PDF");
+const QString savedNoPrinter = QStringLiteral("未找到可用的打印机，报告已保存为 PDF 文件：");
+const QString savedAfterFailure = QStringLiteral("打印失败，报告已保存为 PDF 文件：");
+const QString notSaved = QStringLiteral("无法打印报告，也无法保存 PDF 文件。");
+const QString folderNotWritable = QStringLiteral("无法创建或写入文件夹：");
+constexpr int exampleTimeoutMs = 60000;
+constexpr int longRouteTimeoutMs = 240000;
+constexpr int jobTimeoutMs = 120000;
+
+// What a run through the window saw.
+struct WindowRun
+{
+    bool ended = false;   // the process ended by itself, with status 0
+    int prompts = -1;     // prompt boxes answered
+    QStringList messages; // message box texts, in order
+    QString output;       // the process's own output, for a failed check
+};
+
+// A home folder of the test's own: the documents folder, and the per-user settings of Qt and
+// CUPS, so nothing of the machine's user is read.
+class TemporaryHome
+{
+public:
+    bool isValid() const { return m_folder.isValid(); }
+    QString home() const { return m_folder.path(); }
+    QString documents() const { return m_folder.filePath(QStringLiteral("Documents")); }
+    QString filePath(const QString &relative) const { return m_folder.filePath(relative); }
+
+    // Names the documents folder in the user-dirs file, as a desktop does; path is below home.
+    bool setDocumentsInUserDirs(const QString &relative) const
+    {
+        if (!QDir(home()).mkpath(QStringLiteral(".config")))
+            return false;
+        QFile userDirs(filePath(QStringLiteral(".config/user-dirs.dirs")));
+        return userDirs.open(QIODevice::WriteOnly)
+               && userDirs.write("XDG_DOCUMENTS_DIR=\"$HOME/" + relative.toUtf8() + "\"\n") > 0;
+    }
+
+private:
+    QTemporaryDir m_folder;
+};
+
+// Runs the route through the window in a fresh process whose print system is cupsServer.
+WindowRun runWindow(const QString &route, const QString &cupsServer, const TemporaryHome &home,
+                    int timeoutMs)
+{
+    WindowRun run;
+    QTemporaryDir scratch;
+    const QString resultPath = scratch.filePath(QStringLiteral("result.json"));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("BRANNOCK_RUN_ROUTE"), route);
+    environment.insert(QStringLiteral("BRANNOCK_RUN_RESULT"), resultPath);
+    environment.insert(QStringLiteral("CUPS_SERVER"), cupsServer);
+    environment.insert(QStringLiteral("HOME"), home.home());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral(".config")));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(QStringLiteral(PRINT_QUEUE_WINDOW_RUN), QStringList());
+    const bool finished = process.waitForFinished(timeoutMs);
+    if (!finished) {
+        process.kill();
+        process.waitForFinished();
+    }
+    run.output = QString::fromLocal8Bit(process.readAll());
+    run.ended = finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    QFile result(resultPath);
+    if (result.open(QIODevice::ReadOnly)) {
+        const QJsonObject seen = QJsonDocument::fromJson(result.readAll()).object();
+        run.prompts = seen.value(QStringLiteral("prompts")).toInt(-1);
+        for (const QJsonValue &message : seen.value(QStringLiteral("messages")).toArray())
+            run.messages << message.toString();
+    }
+    return run;
+}
+
+// A socket where no scheduler listens: the program finds no printer at all.
+QString noScheduler(const TemporaryHome &home)
+{
+    return home.filePath(QStringLiteral("no-scheduler/cups.sock"));
+}
+
+// The message's two lines; the second names a file or folder.
+QStringList messageLines(const WindowRun &run)
+{
+    return run.messages.size() == 1 ? run.messages.first().split(QLatin1Char('\n')) : QStringList();
+}
+
+// The report's lines as pdftotext reads them, blanks collapsed: pdftotext recreates the blanks
+// from the glyphs' positions, which depend on the page's size and resolution.
+QStringList reportLines(const QString &pdf, int *pages)
+{
+    QStringList lines = pdfTextLines(pdf, pages);
+    for (QString &line : lines)
+        line = line.simplified();
+    return lines;
+}
+
+QStringList simplified(QStringList lines)
+{
+    for (QString &line : lines)
+        line = line.simplified();
+    return lines;
+}
+
+// Checks a report saved as a PDF: where it is, its name, and the example's lines on one page.
+void expectSavedExample(const QString &path, const QString &folder)
+{
+    const QFileInfo pdf(path);
+    EXPECT_TRUE(pdf.isAbsolute()) << path.toStdString();
+    EXPECT_EQ(pdf.absolutePath(), folder);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Brannock-\\d{8}-\\d{6}(-\\d+)?\\.pdf$"))
+                        .match(pdf.fileName())
+                        .hasMatch())
+            << pdf.fileName().toStdString();
+    int pages = 0;
+    EXPECT_EQ(reportLines(path, &pages), simplified(print_queue::exampleReport()));
+    EXPECT_EQ(pages, 1);
+}
+
+template<typename Case>
+std::string rowName(const ::testing::TestParamInfo<Case> &row)
+{
+    return row.param.name;
+}
+
+// Starts a private scheduler for the test, or skips the test with the reason.
+#define START_PRIVATE_CUPS(cups) \
+    auto cups = std::make_unique<PrivateCups>(); \
+    if (!cups->unavailableReason().isEmpty()) { \
+        GTEST_SKIP() << "no private CUPS scheduler: " << cups->unavailableReason().toStdString(); \
+    }
+
+// --- The report on the default queue ---------------------------------------------------------
+
+struct RouteCase
+{
+    const char *name;
+    const char *route;
+    int prompts;
+    int timeoutMs;
+    int minPages;
+    int maxPages;
+};
+
+class PrintedOnTheDefaultQueue : public ::testing::TestWithParam<RouteCase>
+{};
+
+TEST_P(PrintedOnTheDefaultQueue, TheJobCompletesAndEveryPageOfTheReportHasInk)
+{
+    const RouteCase &routeCase = GetParam();
+    START_PRIVATE_CUPS(cups);
+    QString error;
+    ASSERT_TRUE(cups->addDefaultPdfPrinter(queueName, &error)) << error.toStdString();
+    TemporaryHome home;
+    ASSERT_TRUE(home.isValid());
+
+    const WindowRun run = runWindow(QString::fromLatin1(routeCase.route), cups->server(), home,
+                                    routeCase.timeoutMs);
+    ASSERT_TRUE(run.ended) << run.output.toStdString();
+    EXPECT_EQ(run.prompts, routeCase.prompts);
+    // Printed: no message, and nothing saved in the documents folder.
+    EXPECT_EQ(run.messages, QStringList());
+    EXPECT_FALSE(QFileInfo::exists(home.documents()));
+
+    ASSERT_TRUE(cups->waitUntilNoJobIsPending(jobTimeoutMs)) << cups->logs().toStdString();
+    const QList<int> jobs = cups->jobIds();
+    ASSERT_EQ(jobs.size(), 1) << cups->logs().toStdString();
+    const int job = jobs.first();
+    EXPECT_TRUE(cups->jobCompleted(job)) << cups->logs().toStdString();
+
+    // What the program sent carries the report's text, every line in order.
+    const QStringList submitted = cups->submittedFiles(job);
+    ASSERT_EQ(submitted.size(), 1);
+    int submittedPages = 0;
+    const QStringList report = QString::fromLatin1(routeCase.route) == QStringLiteral("example")
+                                       ? print_queue::exampleReport()
+                                       : print_queue::longRouteReport();
+    EXPECT_EQ(reportLines(submitted.first(), &submittedPages), simplified(report));
+    EXPECT_GE(submittedPages, routeCase.minPages);
+    EXPECT_LE(submittedPages, routeCase.maxPages);
+
+    // What cups-pdf printed has the same pages, none of them blank.
+    const QString printed = cups->printedFile(job);
+    ASSERT_FALSE(printed.isEmpty()) << cups->printedFiles().join(QLatin1Char(' ')).toStdString()
+                                    << cups->logs().toStdString();
+    const int printedPages = print_queue::pdfPageCount(printed);
+    EXPECT_EQ(printedPages, submittedPages);
+    for (int page = 1; page <= printedPages; ++page)
+        EXPECT_GT(print_queue::inkedPixels(printed, page), 0) << "page " << page;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+        Routes, PrintedOnTheDefaultQueue,
+        ::testing::Values(RouteCase{"Example", "example", 21, exampleTimeoutMs, 1, 1},
+                          // About 160 lines of 10 pt: more than two pages, fewer than six.
+                          RouteCase{"Route150", "long", 913, longRouteTimeoutMs, 3, 5}),
+        rowName<RouteCase>);
+
+// --- No printer --------------------------------------------------------------------------------
+
+struct NoPrinterCase
+{
+    const char *name;
+    bool scheduler;           // a running scheduler with no queue; else nothing listens
+    const char *userDirsDocs; // the documents folder named in user-dirs.dirs, below home
+};
+
+class NoPrinter : public ::testing::TestWithParam<NoPrinterCase>
+{};
+
+TEST_P(NoPrinter, SavesTheReportInTheDocumentsFolderAndSaysSo)
+{
+    const NoPrinterCase &noPrinter = GetParam();
+    std::unique_ptr<PrivateCups> cups;
+    if (noPrinter.scheduler) {
+        START_PRIVATE_CUPS(started);
+        cups = std::move(started);
+    }
+    TemporaryHome home;
+    ASSERT_TRUE(home.isValid());
+    QString documents = home.documents();
+    if (noPrinter.userDirsDocs) {
+        ASSERT_TRUE(home.setDocumentsInUserDirs(QString::fromUtf8(noPrinter.userDirsDocs)));
+        documents = home.filePath(QString::fromUtf8(noPrinter.userDirsDocs));
+    }
+
+    const WindowRun run
+            = runWindow(QStringLiteral("example"), cups ? cups->server() : noScheduler(home), home,
+                        exampleTimeoutMs);
+    ASSERT_TRUE(run.ended) << run.output.toStdString();
+    EXPECT_EQ(run.prompts, 21);
+    const QStringList message = messageLines(run);
+    ASSERT_EQ(message.size(), 2) << run.messages.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(message[0], savedNoPrinter);
+    expectSavedExample(message[1], documents);
+    if (cups) {
+        EXPECT_EQ(cups->jobIds(), QList<int>());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, NoPrinter,
+                         ::testing::Values(NoPrinterCase{"SchedulerWithoutQueues", true, nullptr},
+                                           NoPrinterCase{"NoScheduler", false, nullptr},
+                                           // Missing, two levels deep: created.
+                                           NoPrinterCase{"DocumentsFolderFromUserDirs", false,
+                                                         "报告/水准"}),
+                         rowName<NoPrinterCase>);
+
+// --- A default queue that refuses the job -----------------------------------------------------
+
+enum class Refusal { Stopped, Rejecting };
+
+struct RefusalCase
+{
+    const char *name;
+    Refusal refusal;
+};
+
+class RefusingQueue : public ::testing::TestWithParam<RefusalCase>
+{};
+
+TEST_P(RefusingQueue, SavesTheReportAndSaysPrintingFailed)
+{
+    START_PRIVATE_CUPS(cups);
+    QString error;
+    ASSERT_TRUE(cups->addDefaultPdfPrinter(queueName, &error)) << error.toStdString();
+    ASSERT_TRUE(GetParam().refusal == Refusal::Stopped ? cups->stopQueue(queueName, &error)
+                                                       : cups->rejectJobs(queueName, &error))
+            << error.toStdString();
+    TemporaryHome home;
+    ASSERT_TRUE(home.isValid());
+
+    const WindowRun run
+            = runWindow(QStringLiteral("example"), cups->server(), home, exampleTimeoutMs);
+    ASSERT_TRUE(run.ended) << run.output.toStdString();
+    EXPECT_EQ(run.prompts, 21);
+    const QStringList message = messageLines(run);
+    ASSERT_EQ(message.size(), 2) << run.messages.join(QLatin1Char('|')).toStdString()
+                                 << "; jobs left waiting: "
+                                 << ::testing::PrintToString(
+                                            cups->jobIds(QStringLiteral("not-completed")))
+                                 << "; saved: " << QFileInfo::exists(home.documents());
+    EXPECT_EQ(message[0], savedAfterFailure);
+    expectSavedExample(message[1], home.documents());
+    // Saved instead of printed, not as well: no job waits to come out when the queue resumes.
+    EXPECT_EQ(cups->jobIds(QStringLiteral("not-completed")), QList<int>());
+    EXPECT_EQ(cups->printedFiles(), QStringList());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, RefusingQueue,
+                         ::testing::Values(RefusalCase{"Stopped", Refusal::Stopped},
+                                           RefusalCase{"Rejecting", Refusal::Rejecting}),
+                         rowName<RefusalCase>);
+
+// --- A documents folder that cannot be written ------------------------------------------------
+
+struct UnwritableCase
+{
+    const char *name;
+    const char *blocker;      // a regular file, below home
+    const char *userDirsDocs; // the documents folder named in user-dirs.dirs, or the default
+};
+
+class UnwritableDocuments : public ::testing::TestWithParam<UnwritableCase>
+{};
+
+// Root writes anywhere, so the folder is made impossible rather than forbidden: a regular file
+// stands where it, or a folder above it, should be.
+TEST_P(UnwritableDocuments, SaysNothingCouldBeSavedAndTheRunEnds)
+{
+    const UnwritableCase &unwritable = GetParam();
+    TemporaryHome home;
+    ASSERT_TRUE(home.isValid());
+    QFile blocker(home.filePath(QString::fromUtf8(unwritable.blocker)));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    ASSERT_EQ(blocker.write("not a folder"), 12);
+    blocker.close();
+    QString documents = home.documents();
+    if (unwritable.userDirsDocs) {
+        ASSERT_TRUE(home.setDocumentsInUserDirs(QString::fromUtf8(unwritable.userDirsDocs)));
+        documents = home.filePath(QString::fromUtf8(unwritable.userDirsDocs));
+    }
+
+    const WindowRun run
+            = runWindow(QStringLiteral("example"), noScheduler(home), home, exampleTimeoutMs);
+    ASSERT_TRUE(run.ended) << run.output.toStdString();
+    EXPECT_EQ(run.prompts, 21);
+    const QStringList message = messageLines(run);
+    ASSERT_EQ(message.size(), 2) << run.messages.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(message[0], notSaved);
+    EXPECT_EQ(message[1], folderNotWritable + documents);
+    // The file in the way is left as it was.
+    ASSERT_TRUE(blocker.open(QIODevice::ReadOnly));
+    EXPECT_EQ(blocker.readAll(), QByteArray("not a folder"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+        Cases, UnwritableDocuments,
+        ::testing::Values(UnwritableCase{"FileWhereTheFolderShouldBe", "Documents", nullptr},
+                          UnwritableCase{"FolderBelowAFile", "blocker", "blocker/Documents"}),
+        rowName<UnwritableCase>);
+
+// --- A report name already taken ---------------------------------------------------------------
+
+struct TakenCase
+{
+    const char *name;
+    QStringList takenSuffixes; // pre-created for every second of the run
+    const char *expectedSuffix;
+};
+
+class TakenName : public ::testing::TestWithParam<TakenCase>
+{};
+
+TEST_P(TakenName, TakesTheNextFreeSuffixAndOverwritesNothing)
+{
+    const TakenCase &taken = GetParam();
+    TemporaryHome home;
+    ASSERT_TRUE(home.isValid());
+    ASSERT_TRUE(QDir().mkpath(home.documents()));
+    // Every name the report could get while the run lasts, each with contents of its own.
+    std::map<QString, QByteArray> existing;
+    const QDateTime start = QDateTime::currentDateTime();
+    for (int second = 0; second <= exampleTimeoutMs / 1000; ++second) {
+        const QString stem = QStringLiteral("Brannock-")
+                             + start.addSecs(second).toString(QStringLiteral("yyyyMMdd-HHmmss"));
+        for (const QString &suffix : taken.takenSuffixes) {
+            const QString name = stem + suffix + QStringLiteral(".pdf");
+            QFile file(QDir(home.documents()).filePath(name));
+            existing[name] = "an earlier report " + name.toUtf8();
+            ASSERT_TRUE(file.open(QIODevice::NewOnly));
+            ASSERT_EQ(file.write(existing[name]), existing[name].size());
+        }
+    }
+
+    const WindowRun run
+            = runWindow(QStringLiteral("example"), noScheduler(home), home, exampleTimeoutMs);
+    ASSERT_TRUE(run.ended) << run.output.toStdString();
+    const QStringList message = messageLines(run);
+    ASSERT_EQ(message.size(), 2) << run.messages.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(message[0], savedNoPrinter);
+    const QString saved = QFileInfo(message[1]).fileName();
+    EXPECT_TRUE(saved.endsWith(QString::fromLatin1(taken.expectedSuffix) + QStringLiteral(".pdf")))
+            << saved.toStdString();
+    // The suffix follows a name that was taken, and the name itself is new.
+    const QString unsuffixed = saved.left(saved.size() - int(qstrlen(taken.expectedSuffix)) - 4)
+                               + QStringLiteral(".pdf");
+    EXPECT_EQ(existing.count(unsuffixed), 1u) << saved.toStdString();
+    EXPECT_EQ(existing.count(saved), 0u) << saved.toStdString();
+    expectSavedExample(message[1], home.documents());
+
+    for (const auto &[name, contents] : existing) {
+        QFile file(QDir(home.documents()).filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        EXPECT_EQ(file.readAll(), contents) << name.toStdString();
+    }
+    EXPECT_EQ(QDir(home.documents()).entryList(QDir::Files).size(), existing.size() + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+        Cases, TakenName,
+        ::testing::Values(TakenCase{"NameTaken", {QString()}, "-2"},
+                          TakenCase{"NameAndSecondTaken", {QString(), QStringLiteral("-2")}, "-3"}),
+        rowName<TakenCase>);
+
+// --- The ink check itself ------------------------------------------------------------------------
+
+struct PageCase
+{
+    const char *name;
+    const char *postscript; // one page, drawn by Ghostscript
+    bool inked;
+};
+
+class InkCheck : public ::testing::TestWithParam<PageCase>
+{};
+
+// The printed pages are judged by their ink; a check that saw ink on a blank page would pass a
+// printer that prints nothing.
+TEST_P(InkCheck, TellsABlankPageFromAPrintedOne)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString pdf = folder.filePath(QStringLiteral("page.pdf"));
+    QProcess gs;
+    gs.start(QStringLiteral("gs"),
+             {QStringLiteral("-q"), QStringLiteral("-o"), pdf, QStringLiteral("-sDEVICE=pdfwrite"),
+              QStringLiteral("-c"), QString::fromLatin1(GetParam().postscript)});
+    ASSERT_TRUE(gs.waitForFinished(30000) && gs.exitCode() == 0)
+            << "Ghostscript (a dependency of cups-pdf) is needed: "
+            << gs.errorString().toStdString();
+    ASSERT_EQ(print_queue::pdfPageCount(pdf), 1);
+    const int inked = print_queue::inkedPixels(pdf, 1);
+    if (GetParam().inked) {
+        EXPECT_GT(inked, 0);
+    } else {
+        EXPECT_EQ(inked, 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+        Pages, InkCheck,
+        ::testing::Values(PageCase{"Blank", "showpage", false},
+                          // A 2 pt wide rule, about as dark as a line of small text.
+                          PageCase{"ThinRule",
+                                   "2 setlinewidth 72 400 moveto 300 0 rlineto stroke showpage",
+                                   true}),
+        rowName<PageCase>);
+
+} // namespace
