@@ -1,0 +1,194 @@
+#include "qt_printer_surface.h"
+
+#include "fonts.h"
+#include "text.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+
+namespace platform::qt {
+
+namespace {
+
+constexpr double twipsPerInch = 1440.0;
+constexpr double twipsPerPoint = 20.0;
+// Where printing goes on after a page break.
+constexpr double topOfNewPageTwips = 1000.0;
+// The report's font until the run names one.
+const QString defaultFontName = QStringLiteral("宋体");
+constexpr double defaultFontPoints = 12.0;
+// A PDF has no hardware margins; half an inch keeps the last line clear of the paper's edge.
+constexpr double pdfMarginPoints = 36.0;
+
+// A font sized in twips: the painter draws in twips, so a pixel of this font is a twip.
+QFont printFont(const QString &name, double points)
+{
+    return fontFor(name, qRound(points * twipsPerPoint), false);
+}
+
+// The folder for saved reports, created if missing; empty when it cannot be used.
+QString reportFolder()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir().mkpath(folder) || !QFileInfo(folder).isWritable())
+        return {};
+    return folder;
+}
+
+} // namespace
+
+void QtPrinterSurface::setPosition(int xTwips, int yTwips)
+{
+    m_operations.push_back({Operation::Kind::Position, xTwips, yTwips, 0, {}, {}});
+}
+
+void QtPrinterSurface::setFontName(const std::string &name)
+{
+    m_operations.push_back({Operation::Kind::FontName, 0, 0, 0, toQString(name), {}});
+}
+
+void QtPrinterSurface::setFontSize(double points)
+{
+    m_operations.push_back({Operation::Kind::FontSize, 0, 0, points, {}, {}});
+}
+
+void QtPrinterSurface::printLine(std::optional<int> column, const std::vector<std::string> &items)
+{
+    QString text;
+    for (const std::string &item : items)
+        text += toQString(item);
+    m_operations.push_back({Operation::Kind::Line, 0, 0, 0, text, column});
+}
+
+void QtPrinterSurface::printEmptyLine()
+{
+    m_operations.push_back({Operation::Kind::EmptyLine, 0, 0, 0, {}, {}});
+}
+
+bool QtPrinterSurface::renderTo(QPrinter &printer) const
+{
+    // The printable bottom comes from the page's margins; then the origin moves to the paper's
+    // corner, since positions count from there.
+    printer.setFullPage(false);
+    const double printableBottom
+            = printer.pageLayout().paintRect(QPageLayout::Point).bottom() * twipsPerPoint;
+    printer.setFullPage(true);
+
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    const double devicePerTwip = printer.resolution() / twipsPerInch;
+    painter.scale(devicePerTwip, devicePerTwip);
+    painter.setPen(Qt::black);
+
+    QString fontName = defaultFontName;
+    double fontPoints = defaultFontPoints;
+    QFont font = printFont(fontName, fontPoints);
+    painter.setFont(font);
+    double x = 0;
+    double y = 0;
+    bool ok = true;
+    for (const Operation &operation : m_operations) {
+        const QFontMetricsF metrics(font, &printer);
+        switch (operation.kind) {
+        case Operation::Kind::Position:
+            x = operation.x;
+            y = operation.y;
+            break;
+        case Operation::Kind::FontName:
+        case Operation::Kind::FontSize:
+            if (operation.kind == Operation::Kind::FontName)
+                fontName = operation.text;
+            else
+                fontPoints = operation.points;
+            font = printFont(fontName, fontPoints);
+            painter.setFont(font);
+            break;
+        case Operation::Kind::Line:
+            if (y + metrics.height() > printableBottom && y > topOfNewPageTwips) {
+                if (!printer.newPage()) {
+                    ok = false;
+                    break;
+                }
+                y = topOfNewPageTwips;
+            }
+            if (operation.column)
+                x = (*operation.column - 1) * metrics.horizontalAdvance(QLatin1Char('0'));
+            painter.drawText(QPointF(x, y + metrics.ascent()), operation.text);
+            x = 0;
+            y += metrics.lineSpacing();
+            break;
+        case Operation::Kind::EmptyLine:
+            x = 0;
+            y += metrics.lineSpacing();
+            break;
+        }
+        if (!ok)
+            break;
+    }
+    return painter.end() && ok && printer.printerState() != QPrinter::Error;
+}
+
+PrintOutcome QtPrinterSurface::saveAsPdf(PrintOutcome::Status savedStatus) const
+{
+    const QString folder = reportFolder();
+    if (folder.isEmpty()) {
+        return {PrintOutcome::Status::FolderNotWritable,
+                toStdString(QDir::toNativeSeparators(
+                        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)))};
+    }
+    // The name is claimed by creating the file, so an existing report is never overwritten.
+    const QString stem = QStringLiteral("Brannock-")
+                         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString path;
+    for (int suffix = 1;; ++suffix) {
+        path = QDir(folder).filePath(
+                stem + (suffix == 1 ? QString() : QLatin1Char('-') + QString::number(suffix))
+                + QStringLiteral(".pdf"));
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            break;
+        if (!file.exists())
+            return {PrintOutcome::Status::FileNotWritable,
+                    toStdString(QDir::toNativeSeparators(path))};
+    }
+
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(path);
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setPageMargins(
+            QMarginsF(pdfMarginPoints, pdfMarginPoints, pdfMarginPoints, pdfMarginPoints),
+            QPageLayout::Point);
+    pdf.setDocName(QStringLiteral("Brannock"));
+    pdf.setCreator(QStringLiteral("Brannock"));
+    if (!renderTo(pdf))
+        return {PrintOutcome::Status::FileNotWritable, toStdString(QDir::toNativeSeparators(path))};
+    return {savedStatus, toStdString(QDir::toNativeSeparators(path))};
+}
+
+PrintOutcome QtPrinterSurface::endDocument()
+{
+    PrintOutcome outcome;
+    const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
+    if (defaultPrinter.isNull()) {
+        outcome = saveAsPdf(PrintOutcome::Status::SavedNoPrinter);
+    } else {
+        QPrinter printer(defaultPrinter, QPrinter::HighResolution);
+        printer.setDocName(QStringLiteral("Brannock"));
+        printer.setCreator(QStringLiteral("Brannock"));
+        if (!renderTo(printer))
+            outcome = saveAsPdf(PrintOutcome::Status::SavedAfterFailure);
+    }
+    m_operations.clear();
+    return outcome;
+}
+
+} // namespace platform::qt

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+class QPagedPaintDevice;
+class QPrinter;
+
+namespace platform::qt {
+
+// The printer surface on Qt Print Support. Operations are recorded and played onto the default
+// printer at endDocument, so that the same document can be saved as a PDF in the user's
+// documents folder when there is no printer or the job fails.
+//
+// Reading of the page: positions are twips from the paper's top-left corner. A positioning
+// item with column count c puts the line at x = (c - 1) x the width of "0" in the current font.
+// A line end moves to x = 0 and one line height down. A line that would run past the printable
+// bottom starts a new page, where printing goes on at y = 1000 twips.
+class QtPrinterSurface final : public PrinterSurface
+{
+public:
+    void setPosition(int xTwips, int yTwips) override;
+    void setFontName(const std::string &name) override;
+    void setFontSize(double points) override;
+    void printLine(std::optional<int> column, const std::vector<std::string> &items) override;
+    void printEmptyLine() override;
+    PrintOutcome endDocument() override;
+
+    // Plays the recorded document onto a printer set up by the caller (for the PDF fallback and
+    // tests); false when the device cannot start or finish the document.
+    bool renderTo(QPrinter &printer) const;
+
+private:
+    struct Operation
+    {
+        enum class Kind { Position, FontName, FontSize, Line, EmptyLine };
+        Kind kind;
+        int x = 0;         // twips, for Position
+        int y = 0;         // twips, for Position
+        double points = 0; // for FontSize
+        QString text;      // font name, or the line's items joined
+        std::optional<int> column;
+    };
+
+    PrintOutcome saveAsPdf(PrintOutcome::Status savedStatus) const;
+
+    std::vector<Operation> m_operations;
+};
+
+} // namespace platform::qt

@@ -1,0 +1,12 @@
+#include "qt_program_end.h"
+
+#include <QCoreApplication>
+
+namespace platform::qt {
+
+void QtProgramEnd::endProgram()
+{
+    QCoreApplication::exit(0);
+}
+
+} // namespace platform::qt

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/platform.h"
+
+namespace platform::qt {
+
+// Leaves the application's event loops; the program returns from main with status 0.
+class QtProgramEnd final : public ProgramEnd
+{
+public:
+    void endProgram() override;
+};
+
+} // namespace platform::qt

@@ -1,0 +1,64 @@
+#include "qt_prompt_service.h"
+
+#include "text.h"
+
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace platform::qt {
+
+namespace {
+
+const QString title = QStringLiteral("Brannock");
+const QString okText = QStringLiteral("确定");
+const QString cancelText = QStringLiteral("取消");
+// Wide enough for a short prompt on one line; longer ones wrap.
+constexpr int promptMinimumWidth = 360;
+
+} // namespace
+
+QtPromptService::QtPromptService(QWidget *window)
+    : m_window(window)
+{}
+
+std::string QtPromptService::inputBox(const std::string &prompt)
+{
+    // On the heap like QInputDialog::getText: exec() deletes a box marked delete-on-close when it
+    // returns, and returns Rejected should the window take the box with it while it is open.
+    auto *dialog = new QInputDialog(m_window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowTitle(title);
+    dialog->setInputMode(QInputDialog::TextInput);
+    dialog->setLabelText(toQString(prompt));
+    dialog->setTextValue(QString());
+    dialog->setOkButtonText(okText);
+    dialog->setCancelButtonText(cancelText);
+    dialog->setMinimumWidth(promptMinimumWidth);
+    for (QLabel *label : dialog->findChildren<QLabel *>())
+        label->setWordWrap(true);
+
+    QString reply;
+    QObject::connect(dialog, &QInputDialog::textValueSelected, dialog,
+                     [&reply](const QString &text) { reply = text; });
+    if (dialog->exec() != QDialog::Accepted)
+        return {};
+    return toStdString(reply);
+}
+
+void QtPromptService::showMessage(const std::string &text)
+{
+    auto *box = new QMessageBox(m_window);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setIcon(QMessageBox::Information);
+    box->setWindowTitle(title);
+    box->setText(toQString(text));
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QPushButton *ok = box->addButton(okText, QMessageBox::AcceptRole);
+    box->setDefaultButton(ok);
+    box->setEscapeButton(ok);
+    box->exec();
+}
+
+} // namespace platform::qt

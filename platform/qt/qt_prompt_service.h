@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace platform::qt {
+
+// Modal prompt and message boxes over the main window, titled "Brannock", with Chinese
+// button texts. The reply is handed back exactly as typed.
+class QtPromptService final : public PromptService
+{
+public:
+    explicit QtPromptService(QWidget *window);
+
+    std::string inputBox(const std::string &prompt) override;
+    void showMessage(const std::string &text) override;
+
+private:
+    QPointer<QWidget> m_window;
+};
+
+} // namespace platform::qt

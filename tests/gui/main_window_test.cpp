@@ -1,0 +1,312 @@
+// The window as laid out: every control's place, caption, colour and font, the focus order,
+// and the keys that must not start a run.
+
+#include "prompt_answerer.h"
+
+#include "ui/mainwindow.h"
+
+#include <QFontInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRawFont>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+enum class Kind { Field, Button, Label, Line };
+
+// The layout in twips as designed; lines give their end points instead of a box.
+struct Control
+{
+    const char *name;
+    Kind kind;
+    int left;
+    int top;
+    int width;  // x2 for lines
+    int height; // y2 for lines
+    const char *caption;
+};
+
+const Control controls[] = {
+        {"Text1", Kind::Field, 7560, 5640, 975, 285, ""},
+        {"Text2", Kind::Field, 8880, 5640, 975, 285, ""},
+        {"Text3", Kind::Field, 5880, 6360, 1215, 285, ""},
+        {"Text4", Kind::Field, 7440, 6360, 1095, 285, ""},
+        {"Text5", Kind::Field, 4560, 5640, 2655, 285, ""},
+        {"Text6", Kind::Field, 6120, 8040, 975, 285, ""},
+        {"Text7", Kind::Field, 7560, 8040, 1095, 285, ""},
+        {"Text8", Kind::Field, 8880, 6360, 1215, 285, ""},
+        {"Text9", Kind::Field, 4560, 6360, 975, 285, ""},
+        {"Command1", Kind::Button, 6240, 8520, 975, 495, "进行计 算"},
+        {"Command2", Kind::Button, 7440, 8520, 975, 495, "退出计算"},
+        {"Label1", Kind::Label, 5880, 4800, 3015, 375, "B r a n n o c k"},
+        {"Label2", Kind::Label, 6360, 7800, 615, 255, "点  名"},
+        {"Label4", Kind::Label, 5760, 6120, 1575, 255, "距离(前后视距和)"},
+        {"Label5", Kind::Label, 7680, 6120, 615, 255, "高   差 "},
+        {"Label6", Kind::Label, 6480, 7440, 2175, 255, "( 计 算 结 果 \xEF\xBC\x89"},
+        {"Label7", Kind::Label, 7680, 7800, 615, 255, "高   程"},
+        {"Label9", Kind::Label, 9000, 6120, 975, 255, "高差闭合差 "},
+        {"Label10", Kind::Label, 5160, 5400, 1455, 255, "未知点个数说明"},
+        {"Label11", Kind::Label, 4800, 6120, 615, 255, "点  名  "},
+        {"Label12", Kind::Label, 7200, 5640, 375, 255, " Ha"},
+        {"Label13", Kind::Label, 8520, 5640, 375, 255, " Hb"},
+        {"Label14", Kind::Label, 7560, 5400, 975, 255, "起始点高程 "},
+        {"Label15", Kind::Label, 8880, 5400, 975, 255, "闭合点高程 "},
+        {"Label16", Kind::Label, 4200, 6360, 375, 255, " N$"},
+        {"Label17", Kind::Label, 7080, 6360, 375, 255, " dh"},
+        {"Label18", Kind::Label, 5640, 6360, 255, 255, " S"},
+        {"Label19", Kind::Label, 8520, 6360, 375, 255, " Fh"},
+        {"Label20", Kind::Label, 5760, 8040, 375, 255, " N$"},
+        {"Label21", Kind::Label, 7200, 8040, 375, 255, " Hp"},
+        {"Line1", Kind::Line, 5040, 7080, 9480, 7080, ""},
+        {"Line2", Kind::Line, 5040, 7080, 5040, 9480, ""},
+        {"Line3", Kind::Line, 5040, 9480, 9480, 9480, ""},
+        {"Line4", Kind::Line, 9480, 7080, 9480, 9480, ""},
+        {"Line5", Kind::Line, 5160, 7200, 9360, 7200, ""},
+        {"Line6", Kind::Line, 5160, 9360, 9360, 9360, ""},
+        {"Line7", Kind::Line, 5160, 7200, 5160, 9360, ""},
+        {"Line8", Kind::Line, 9360, 7200, 9360, 9360, ""},
+};
+
+// Expected pixel rectangle: 15 twips a pixel; a one-pixel line covers both end points.
+QRect expectedRect(const Control &control)
+{
+    if (control.kind != Kind::Line)
+        return {control.left / 15, control.top / 15, control.width / 15, control.height / 15};
+    return QRect(QPoint(control.left / 15, control.top / 15),
+                 QPoint(control.width / 15, control.height / 15));
+}
+
+QString caption(const QWidget *widget)
+{
+    if (auto *label = qobject_cast<const QLabel *>(widget))
+        return label->text();
+    if (auto *button = qobject_cast<const QPushButton *>(widget))
+        return button->text();
+    if (auto *edit = qobject_cast<const QLineEdit *>(widget))
+        return edit->text();
+    return {};
+}
+
+bool isOfKind(const QWidget *widget, Kind kind)
+{
+    switch (kind) {
+    case Kind::Field:
+        return qobject_cast<const QLineEdit *>(widget) != nullptr;
+    case Kind::Button:
+        return qobject_cast<const QPushButton *>(widget) != nullptr;
+    case Kind::Label:
+        return qobject_cast<const QLabel *>(widget) != nullptr;
+    case Kind::Line:
+        return qobject_cast<const QFrame *>(widget) != nullptr;
+    }
+    return false;
+}
+
+class ShownWindow : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    QWidget *control(const char *name) const
+    {
+        return window.findChild<QWidget *>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+    }
+
+    ui::MainWindow window;
+};
+
+class EveryControl : public ShownWindow, public ::testing::WithParamInterface<Control>
+{};
+
+TEST_P(EveryControl, SitsAtItsPlaceWithItsCaptionAndName)
+{
+    const Control &expected = GetParam();
+    QWidget *widget = control(expected.name);
+    ASSERT_NE(widget, nullptr);
+    EXPECT_TRUE(isOfKind(widget, expected.kind));
+    EXPECT_EQ(widget->geometry(), expectedRect(expected));
+    EXPECT_EQ(caption(widget), QString::fromUtf8(expected.caption));
+    EXPECT_EQ(widget->accessibleName(), QString::fromLatin1(expected.name));
+}
+
+class EveryTextControl : public EveryControl
+{};
+
+TEST_P(EveryTextControl, HasItsFont)
+{
+    const Control &expected = GetParam();
+    const QString name = QString::fromLatin1(expected.name);
+    const bool song = name == QStringLiteral("Label1") || name == QStringLiteral("Label6");
+    const QFont font = control(expected.name)->font();
+    const QFontInfo info(font);
+    const int pixelSize = name == QStringLiteral("Label1")   ? 21
+                          : name == QStringLiteral("Label6") ? 16
+                                                             : 11;
+    EXPECT_EQ(info.pixelSize(), pixelSize);
+    EXPECT_TRUE(info.bold());
+    EXPECT_FALSE(info.italic());
+    EXPECT_FALSE(font.underline());
+    EXPECT_FALSE(font.strikeOut());
+
+    // Latin text and Han text each come from a named font; never a fontconfig guess that may
+    // draw Chinese in Japanese shapes.
+    const QStringList latinFamilies
+            = song ? QStringList{QStringLiteral("SimSun"), QStringLiteral("宋体"),
+                                 QStringLiteral("AR PL UMing CN")}
+                   : QStringList{QStringLiteral("Microsoft Sans Serif"),
+                                 QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
+    EXPECT_TRUE(latinFamilies.contains(info.family())) << info.family().toStdString();
+    const QString hanFamily
+            = QRawFont::fromFont(font, QFontDatabase::SimplifiedChinese).familyName();
+    const QStringList hanFamilies
+            = song ? QStringList{QStringLiteral("SimSun"), QStringLiteral("宋体"),
+                                 QStringLiteral("AR PL UMing CN")}
+                   : QStringList{QStringLiteral("WenQuanYi Zen Hei")};
+    EXPECT_TRUE(hanFamilies.contains(hanFamily)) << hanFamily.toStdString();
+}
+
+std::string controlName(const ::testing::TestParamInfo<Control> &row)
+{
+    return row.param.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Layout, EveryControl, ::testing::ValuesIn(controls), controlName);
+// Lines come last in the table and show no text.
+INSTANTIATE_TEST_SUITE_P(Fonts, EveryTextControl,
+                         ::testing::ValuesIn(std::begin(controls), std::end(controls) - 8),
+                         controlName);
+
+TEST_F(ShownWindow, HasTheThirtyEightControlsAndNoOthers)
+{
+    EXPECT_EQ(window.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly).size(), 38);
+    EXPECT_EQ(window.objectName(), QStringLiteral("Brannock"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Brannock"));
+}
+
+TEST_F(ShownWindow, OpensShowingTheLayoutWithAMarginAndMovesNothingWhenEnlarged)
+{
+    EXPECT_EQ(window.size(), QSize((8880 + 1215 + 240) / 15, (9480 + 240) / 15));
+    const QRect text8 = control("Text8")->geometry();
+    window.resize(1200, 900);
+    QTest::qWait(0);
+    EXPECT_EQ(control("Text8")->geometry(), text8);
+    EXPECT_EQ(control("Label1")->geometry(), expectedRect(controls[11]));
+}
+
+TEST_F(ShownWindow, DrawsFieldsAndButtonsAboveTheLabelsAndLinesTheyTouch)
+{
+    const QObjectList order = window.children();
+    int overlaps = 0;
+    for (const Control &upper : controls) {
+        if (upper.kind != Kind::Field && upper.kind != Kind::Button)
+            continue;
+        for (const Control &lower : controls) {
+            if (lower.kind != Kind::Label && lower.kind != Kind::Line)
+                continue;
+            if (!expectedRect(upper).intersects(expectedRect(lower)))
+                continue;
+            ++overlaps;
+            EXPECT_GT(order.indexOf(control(upper.name)), order.indexOf(control(lower.name)))
+                    << upper.name << " under " << lower.name;
+        }
+    }
+    EXPECT_GE(overlaps, 13); // every heading and symbol label touches its field
+}
+
+bool near(const QColor &actual, const QColor &expected, int tolerance)
+{
+    return std::abs(actual.red() - expected.red()) <= tolerance
+           && std::abs(actual.green() - expected.green()) <= tolerance
+           && std::abs(actual.blue() - expected.blue()) <= tolerance;
+}
+
+TEST_F(ShownWindow, PaintsTheBackgroundFrameAndButtonFacesInTheirColours)
+{
+    const QImage image = window.grab().toImage();
+    ASSERT_EQ(image.devicePixelRatio(), 1.0);
+    const QColor cyan(192, 255, 255);
+    const QColor red(255, 0, 0);
+    EXPECT_EQ(image.pixelColor(5, 5), cyan);
+    EXPECT_EQ(image.pixelColor(669, 630), cyan); // inside the margin, right and below
+    // Label1's background to the right of its caption is opaque cyan too.
+    EXPECT_EQ(image.pixelColor((5880 + 3015) / 15 - 2, 4800 / 15 + 2), cyan);
+    // Every corner of both rectangles is red, so the frame is closed.
+    for (const QPoint corner :
+         {QPoint(336, 472), QPoint(632, 472), QPoint(336, 632), QPoint(632, 632), QPoint(344, 480),
+          QPoint(624, 480), QPoint(344, 624), QPoint(624, 624)})
+        EXPECT_EQ(image.pixelColor(corner), red) << corner.x() << "," << corner.y();
+    // Between the two rectangles the background shows: the lines are one pixel wide.
+    EXPECT_EQ(image.pixelColor(340, 550), cyan);
+    EXPECT_EQ(image.pixelColor(337, 550), cyan);
+    // The button faces are painted light red (the style shades them a little).
+    for (const char *name : {"Command1", "Command2"}) {
+        const QRect face = control(name)->geometry();
+        const QColor colour = image.pixelColor(face.left() + 5, face.center().y());
+        EXPECT_TRUE(near(colour, QColor(255, 192, 192), 0))
+                << name << " " << colour.name().toStdString();
+    }
+}
+
+TEST_F(ShownWindow, StartsWithEmptyFieldsAndTheFocusInText1)
+{
+    EXPECT_EQ(QApplication::focusWidget(), control("Text1"));
+    for (const char *name :
+         {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9"})
+        EXPECT_TRUE(qobject_cast<QLineEdit *>(control(name))->text().isEmpty()) << name;
+}
+
+TEST_F(ShownWindow, TabVisitsTheElevenFocusableControlsInOrderAndWraps)
+{
+    const QStringList expected
+            = {QStringLiteral("Text2"), QStringLiteral("Command1"), QStringLiteral("Command2"),
+               QStringLiteral("Text3"), QStringLiteral("Text4"),    QStringLiteral("Text6"),
+               QStringLiteral("Text7"), QStringLiteral("Text8"),    QStringLiteral("Text5"),
+               QStringLiteral("Text9"), QStringLiteral("Text1")};
+    QStringList visited;
+    for (int i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(visited, expected);
+}
+
+class KeyInAField : public ShownWindow, public ::testing::WithParamInterface<Qt::Key>
+{};
+
+TEST_P(KeyInAField, ClicksNoButton)
+{
+    PromptAnswerer answerer({}); // any prompt would be a run started
+    QSignalSpy command1(qobject_cast<QPushButton *>(control("Command1")), &QPushButton::clicked);
+    QSignalSpy command2(qobject_cast<QPushButton *>(control("Command2")), &QPushButton::clicked);
+    for (const char *name :
+         {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9"}) {
+        control(name)->setFocus();
+        QTest::keyClick(control(name), GetParam());
+    }
+    QTest::qWait(10);
+    EXPECT_EQ(command1.count(), 0);
+    EXPECT_EQ(command2.count(), 0);
+    EXPECT_TRUE(answerer.asked.isEmpty());
+    EXPECT_TRUE(window.isVisible());
+}
+
+std::string keyName(const ::testing::TestParamInfo<Qt::Key> &row)
+{
+    return row.param == Qt::Key_Return ? "Return" : row.param == Qt::Key_Enter ? "Enter" : "Escape";
+}
+
+INSTANTIATE_TEST_SUITE_P(EnterAndEsc, KeyInAField,
+                         ::testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape), keyName);
+
+} // namespace

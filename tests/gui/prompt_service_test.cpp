@@ -1,0 +1,136 @@
+// The prompt box hands back the line exactly as typed, and empty text for Cancel or a box
+// closed by its frame; the message box has one button.
+
+#include "prompt_answerer.h"
+
+#include "platform/qt/qt_prompt_service.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+namespace {
+
+enum class Close { Enter, CancelButton, Escape, Frame };
+
+struct Reply
+{
+    const char *name;
+    const char *typed; // UTF-8
+    Close close;
+    const char *returned; // UTF-8
+};
+
+class PromptBox : public ::testing::TestWithParam<Reply>
+{
+protected:
+    // Runs `work` while a zero-interval timer answers the box the way `answer` says.
+    template<typename Work>
+    void whileAnswering(const std::function<void(QWidget *)> &answer, Work work)
+    {
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (modal && modal->isVisible())
+                answer(modal);
+        });
+        poll.start(0);
+        work();
+    }
+
+    QWidget window;
+};
+
+TEST_P(PromptBox, ReturnsTheLineAsTypedOrEmptyWhenNotConfirmed)
+{
+    const Reply &reply = GetParam();
+    window.show();
+    platform::qt::QtPromptService prompts(&window);
+    QString label;
+    bool wrapped = false;
+    std::string returned;
+    whileAnswering(
+            [&](QWidget *modal) {
+                auto *dialog = qobject_cast<QInputDialog *>(modal);
+                ASSERT_NE(dialog, nullptr);
+                label = dialog->labelText();
+                for (QLabel *child : dialog->findChildren<QLabel *>())
+                    wrapped = wrapped || child->wordWrap();
+                auto *edit = dialog->findChild<QLineEdit *>();
+                typeText(edit, QString::fromUtf8(reply.typed));
+                switch (reply.close) {
+                case Close::Enter:
+                    QTest::keyClick(edit, Qt::Key_Return);
+                    break;
+                case Close::Escape:
+                    QTest::keyClick(edit, Qt::Key_Escape);
+                    break;
+                case Close::Frame:
+                    dialog->close();
+                    break;
+                case Close::CancelButton:
+                    dialog->findChild<QDialogButtonBox *>()
+                            ->button(QDialogButtonBox::Cancel)
+                            ->click();
+                    break;
+                }
+            },
+            [&] { returned = prompts.inputBox("请输入高差 DH  :"); });
+    EXPECT_EQ(label, QStringLiteral("请输入高差 DH  :"));
+    EXPECT_TRUE(wrapped);
+    EXPECT_EQ(returned, std::string(reply.returned));
+}
+
+const Reply replies[] = {
+        {"DigitsWithEnter", "10.5", Close::Enter, "10.5"},
+        {"BlanksOnlyKept", "   ", Close::Enter, "   "},
+        {"BlanksAroundKept", " 0.31 ", Close::Enter, " 0.31 "},
+        {"FullWidthDigitsNotConverted", "１２．５", Close::Enter, "１２．５"},
+        {"ChineseName", "水准点甲", Close::Enter, "水准点甲"},
+        {"EmptyLineWithEnter", "", Close::Enter, ""},
+        {"CancelButtonGivesEmpty", "120", Close::CancelButton, ""},
+        {"EscapeGivesEmpty", "120", Close::Escape, ""},
+        {"FrameCloseGivesEmpty", "120", Close::Frame, ""},
+};
+
+std::string replyName(const ::testing::TestParamInfo<Reply> &row)
+{
+    return row.param.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Replies, PromptBox, ::testing::ValuesIn(replies), replyName);
+
+TEST(MessageBox, ShowsTheTextUnderTheProgramsTitleWithOneButton)
+{
+    QWidget window;
+    window.show();
+    platform::qt::QtPromptService prompts(&window);
+    QString title;
+    QString text;
+    QStringList buttons;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        title = box->windowTitle();
+        text = box->text();
+        for (QAbstractButton *button : box->buttons())
+            buttons << button->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    poll.start(0);
+    prompts.showMessage("打印失败，报告已保存为 PDF 文件：\n/tmp/报告.pdf");
+    EXPECT_EQ(title, QStringLiteral("Brannock"));
+    EXPECT_EQ(text, QStringLiteral("打印失败，报告已保存为 PDF 文件：\n/tmp/报告.pdf"));
+    EXPECT_EQ(buttons, QStringList{QStringLiteral("确定")});
+}
+
+} // namespace

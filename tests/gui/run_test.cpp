@@ -1,0 +1,159 @@
+// A whole run through the window: the real prompt boxes answered by typing, the fields, and
+// the report saved as a PDF since the tests have no printer.
+
+#include "pdf_text.h"
+#include "prompt_answerer.h"
+
+#include "ui/mainwindow.h"
+
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The example route: Ha corrected from 10 to 10.000, Hb 10.5, points A, P1, B,
+// distances 120 and 280, height differences 0.2 and 0.31; then three steps.
+const QStringList exampleReplies = {QStringLiteral("1"),
+                                    QStringLiteral("10"),
+                                    QStringLiteral("0"),
+                                    QStringLiteral("10.000"),
+                                    QString(),
+                                    QStringLiteral("10.5"),
+                                    QString(),
+                                    QStringLiteral("A"),
+                                    QStringLiteral("P1"),
+                                    QStringLiteral("120"),
+                                    QString(),
+                                    QStringLiteral("0.2"),
+                                    QString(),
+                                    QStringLiteral("B"),
+                                    QStringLiteral("280"),
+                                    QString(),
+                                    QStringLiteral("0.31"),
+                                    QString(),
+                                    QStringLiteral("1"),
+                                    QStringLiteral("1"),
+                                    QStringLiteral("1")};
+
+const QStringList exampleReport = {QStringLiteral("Tarnovel"),
+                                   QStringLiteral("起始点A 高程  :   Ha=10.000 米"),
+                                   QStringLiteral("闭合点B 高程  :   Hb=10.500 米"),
+                                   QStringLiteral("A :10.000 米"),
+                                   QStringLiteral("P1 :10.197 米"),
+                                   QStringLiteral("B :10.500 米"),
+                                   QStringLiteral("路线闭合差 : fh=0.010 米")};
+
+const QString savedNoPrinter = QStringLiteral("未找到可用的打印机，报告已保存为 PDF 文件：");
+
+class RunThroughTheWindow : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    QString field(int number) const
+    {
+        return window.findChild<QLineEdit *>(QStringLiteral("Text%1").arg(number))->text();
+    }
+
+    QStringList fields() const
+    {
+        QStringList texts;
+        for (int number = 1; number <= 9; ++number)
+            texts << field(number);
+        return texts;
+    }
+
+    void clickCommand1()
+    {
+        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
+    }
+
+    ui::MainWindow window;
+};
+
+TEST_F(RunThroughTheWindow, WalksTheExampleFillsTheFieldsAndSavesTheReport)
+{
+    PromptAnswerer answerer(exampleReplies);
+    answerer.onPrompt = [this](int index, QInputDialog *dialog) {
+        if (index == 0) {
+            EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Brannock"));
+            EXPECT_TRUE(dialog->isModal());
+            EXPECT_TRUE(dialog->textValue().isEmpty());
+            QStringList buttons;
+            for (QAbstractButton *button : dialog->findChild<QDialogButtonBox *>()->buttons())
+                buttons << button->text();
+            buttons.sort();
+            EXPECT_EQ(buttons, QStringList({QStringLiteral("取消"), QStringLiteral("确定")}));
+        }
+        // While a confirmation is open the value it asks about is in its field.
+        if (index == 2) {
+            EXPECT_EQ(field(1), QStringLiteral(" 10"));
+        } else if (index == 4) {
+            EXPECT_EQ(field(1), QStringLiteral(" 10.000"));
+        } else if (index == 17) {
+            EXPECT_EQ(field(4), QStringLiteral(" 0.31"));
+        }
+    };
+    clickCommand1();
+
+    ASSERT_EQ(answerer.asked.size(), 21);
+    EXPECT_EQ(answerer.asked.first(), QStringLiteral("请输入待定点的点数 N  : (不包括闭合点在内)"));
+    EXPECT_EQ(answerer.asked.last(),
+              QStringLiteral("需要显示待定点的高程，请输入 M 不等于零的任意数"));
+    EXPECT_EQ(fields(), QStringList({QStringLiteral(" 10.000"), QStringLiteral(" 10.5"),
+                                     QStringLiteral("  400"), QStringLiteral(" 0.31"),
+                                     QStringLiteral("  附合水准路线共有1个待定点"),
+                                     QStringLiteral("  B"), QStringLiteral("10.5"),
+                                     QStringLiteral("10毫米"), QStringLiteral(" P1")}));
+
+    ASSERT_EQ(answerer.messages.size(), 1);
+    const QStringList message = answerer.messages.first().split(QLatin1Char('\n'));
+    ASSERT_EQ(message.size(), 2);
+    EXPECT_EQ(message[0], savedNoPrinter);
+    const QFileInfo pdf(message[1]);
+    EXPECT_TRUE(pdf.isAbsolute());
+    EXPECT_TRUE(pdf.exists());
+    EXPECT_EQ(pdf.absolutePath(), QDir::home().filePath(QStringLiteral("Documents")));
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Brannock-\\d{8}-\\d{6}(-\\d+)?\\.pdf$"))
+                        .match(pdf.fileName())
+                        .hasMatch())
+            << pdf.fileName().toStdString();
+    int pages = 0;
+    EXPECT_EQ(pdfTextLines(pdf.filePath(), &pages), blanksFolded(exampleReport));
+    EXPECT_EQ(pages, 1);
+}
+
+TEST_F(RunThroughTheWindow, ASecondClickStartsANewRunOverTheFirstRunsFields)
+{
+    {
+        PromptAnswerer first(exampleReplies);
+        clickCommand1();
+        ASSERT_EQ(first.asked.size(), 21);
+    }
+    const QStringList afterFirstRun = fields();
+
+    // The second run is abandoned at its first prompt: an empty count, then zero.
+    PromptAnswerer second({QString(), QStringLiteral("0")});
+    second.onPrompt = [&](int index, QInputDialog *) {
+        if (index == 0) {
+            EXPECT_EQ(fields(), afterFirstRun);
+        }
+    };
+    clickCommand1();
+    EXPECT_EQ(second.asked.size(), 2);
+    EXPECT_TRUE(second.messages.isEmpty());
+    EXPECT_EQ(fields(), afterFirstRun);
+}
+
+} // namespace

@@ -1,0 +1,106 @@
+#pragma once
+
+// The window's layout: every control's name, place and size in twips (1/1440 inch), its
+// caption and font. Positions count from the client area's top-left corner and never change.
+
+#include <array>
+
+namespace ui::layout {
+
+// 15 twips make one logical pixel (96 dots per inch); Qt scales logical pixels on other screens.
+constexpr int twipsPerPixel = 15;
+
+constexpr int px(int twips)
+{
+    return twips / twipsPerPixel;
+}
+
+enum class Font {
+    Standard, // "Microsoft Sans Serif" 8.25 pt bold
+    Title,    // "宋体" 15.75 pt bold
+    Heading,  // "宋体" 12 pt bold
+};
+
+// Font sizes in pixels at 96 dots per inch: 8.25 pt, 15.75 pt, 12 pt.
+constexpr int standardPixelSize = 11;
+constexpr int titlePixelSize = 21;
+constexpr int headingPixelSize = 16;
+
+struct Box
+{
+    const char *name;
+    int left;
+    int top;
+    int width;
+    int height;
+    int tabIndex;
+    const char *caption; // UTF-8; empty for fields
+    Font font;
+};
+
+struct LineSpec
+{
+    const char *name;
+    int x1;
+    int y1;
+    int x2;
+    int y2;
+};
+
+inline constexpr std::array<Box, 9> fields{{
+        {"Text1", 7560, 5640, 975, 285, 1, "", Font::Standard},
+        {"Text2", 8880, 5640, 975, 285, 2, "", Font::Standard},
+        {"Text3", 5880, 6360, 1215, 285, 11, "", Font::Standard},
+        {"Text4", 7440, 6360, 1095, 285, 12, "", Font::Standard},
+        {"Text5", 4560, 5640, 2655, 285, 18, "", Font::Standard},
+        {"Text6", 6120, 8040, 975, 285, 13, "", Font::Standard},
+        {"Text7", 7560, 8040, 1095, 285, 14, "", Font::Standard},
+        {"Text8", 8880, 6360, 1215, 285, 16, "", Font::Standard},
+        {"Text9", 4560, 6360, 975, 285, 20, "", Font::Standard},
+}};
+
+inline constexpr std::array<Box, 2> buttons{{
+        {"Command1", 6240, 8520, 975, 495, 9, "进行计 算", Font::Standard},
+        {"Command2", 7440, 8520, 975, 495, 10, "退出计算", Font::Standard},
+}};
+
+inline constexpr std::array<Box, 19> labels{{
+        {"Label1", 5880, 4800, 3015, 375, 0, "B r a n n o c k", Font::Title},
+        {"Label2", 6360, 7800, 615, 255, 3, "点  名", Font::Standard},
+        {"Label4", 5760, 6120, 1575, 255, 4, "距离(前后视距和)", Font::Standard},
+        {"Label5", 7680, 6120, 615, 255, 5, "高   差 ", Font::Standard},
+        {"Label6", 6480, 7440, 2175, 255, 15, "( 计 算 结 果 ）", Font::Heading},
+        {"Label7", 7680, 7800, 615, 255, 6, "高   程", Font::Standard},
+        {"Label9", 9000, 6120, 975, 255, 17, "高差闭合差 ", Font::Standard},
+        {"Label10", 5160, 5400, 1455, 255, 19, "未知点个数说明", Font::Standard},
+        {"Label11", 4800, 6120, 615, 255, 21, "点  名  ", Font::Standard},
+        {"Label12", 7200, 5640, 375, 255, 22, " Ha", Font::Standard},
+        {"Label13", 8520, 5640, 375, 255, 23, " Hb", Font::Standard},
+        {"Label14", 7560, 5400, 975, 255, 7, "起始点高程 ", Font::Standard},
+        {"Label15", 8880, 5400, 975, 255, 8, "闭合点高程 ", Font::Standard},
+        {"Label16", 4200, 6360, 375, 255, 24, " N$", Font::Standard},
+        {"Label17", 7080, 6360, 375, 255, 25, " dh", Font::Standard},
+        {"Label18", 5640, 6360, 255, 255, 26, " S", Font::Standard},
+        {"Label19", 8520, 6360, 375, 255, 27, " Fh", Font::Standard},
+        {"Label20", 5760, 8040, 375, 255, 28, " N$", Font::Standard},
+        {"Label21", 7200, 8040, 375, 255, 29, " Hp", Font::Standard},
+}};
+
+inline constexpr std::array<LineSpec, 8> lines{{
+        {"Line1", 5040, 7080, 9480, 7080},
+        {"Line2", 5040, 7080, 5040, 9480},
+        {"Line3", 5040, 9480, 9480, 9480},
+        {"Line4", 9480, 7080, 9480, 9480},
+        {"Line5", 5160, 7200, 9360, 7200},
+        {"Line6", 5160, 9360, 9360, 9360},
+        {"Line7", 5160, 7200, 5160, 9360},
+        {"Line8", 9360, 7200, 9360, 9360},
+}};
+
+// The layout's right and bottom edges (right of Text8, bottom of the outer frame) plus the
+// margin the window opens with.
+constexpr int openMargin = 240;
+constexpr int openWidth = 8880 + 1215 + openMargin;
+constexpr int openHeight = 9480 + openMargin;
+
+} // namespace ui::layout

@@ -1,0 +1,153 @@
+#include "mainwindow.h"
+
+#include "layout.h"
+
+#include "adjustment/run.h"
+#include "platform/qt/fonts.h"
+#include "platform/qt/qt_printer_surface.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
+#include <utility>
+#include <vector>
+
+namespace ui {
+
+namespace {
+
+const QColor windowColour(192, 255, 255);
+const QColor buttonColour(255, 192, 192);
+const QColor lineColour(255, 0, 0);
+// The buttons' faces in their own colour with a raised edge. Styles shade a palette's button
+// colour (Fusion pales it to near white), so the face is given by a style sheet.
+const QString buttonStyle = QStringLiteral(
+        "QPushButton { background-color: rgb(255, 192, 192); color: palette(button-text);"
+        " border-style: solid; border-width: 1px 2px 2px 1px; border-radius: 0px;"
+        " border-color: rgb(255, 255, 255) rgb(96, 96, 96) rgb(96, 96, 96) rgb(255, 255, 255); }"
+        "QPushButton:focus { border-color: rgb(0, 0, 0); }"
+        "QPushButton:pressed { border-width: 2px 1px 1px 2px;"
+        " border-color: rgb(96, 96, 96) rgb(255, 255, 255) rgb(255, 255, 255) rgb(96, 96, 96); }");
+
+QRect pixelRect(const layout::Box &box)
+{
+    return {layout::px(box.left), layout::px(box.top), layout::px(box.width),
+            layout::px(box.height)};
+}
+
+QFont controlFont(layout::Font font)
+{
+    switch (font) {
+    case layout::Font::Title:
+        return platform::qt::fontFor(QStringLiteral("宋体"), layout::titlePixelSize, true);
+    case layout::Font::Heading:
+        return platform::qt::fontFor(QStringLiteral("宋体"), layout::headingPixelSize, true);
+    case layout::Font::Standard:
+        break;
+    }
+    return platform::qt::fontFor(QStringLiteral("Microsoft Sans Serif"), layout::standardPixelSize,
+                                 true);
+}
+
+void name(QWidget *widget, const char *controlName)
+{
+    widget->setObjectName(QString::fromLatin1(controlName));
+    widget->setAccessibleName(QString::fromLatin1(controlName));
+}
+
+void paint(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QWidget(parent)
+    , m_prompts(this)
+    , m_fields(this)
+{
+    name(this, "Brannock");
+    setWindowTitle(QStringLiteral("Brannock"));
+    paint(this, QPalette::Window, windowColour);
+    setAutoFillBackground(true);
+    setFont(controlFont(layout::Font::Standard));
+
+    // Labels and lines first: later siblings are drawn above earlier ones, and fields and
+    // buttons must cover the labels' overlapping edges.
+    for (const layout::Box &box : layout::labels) {
+        auto *label = new QLabel(QString::fromUtf8(box.caption), this);
+        name(label, box.name);
+        label->setGeometry(pixelRect(box));
+        label->setFont(controlFont(box.font));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(false);
+        label->setAutoFillBackground(true);
+        paint(label, QPalette::Window, windowColour);
+    }
+    for (const layout::LineSpec &spec : layout::lines) {
+        auto *line = new QFrame(this);
+        name(line, spec.name);
+        // One pixel wide, both end points included, so the frame's corners close.
+        line->setGeometry(layout::px(std::min(spec.x1, spec.x2)),
+                          layout::px(std::min(spec.y1, spec.y2)),
+                          layout::px(std::abs(spec.x2 - spec.x1)) + 1,
+                          layout::px(std::abs(spec.y2 - spec.y1)) + 1);
+        line->setFrameShape(QFrame::NoFrame);
+        line->setAutoFillBackground(true);
+        paint(line, QPalette::Window, lineColour);
+    }
+
+    std::vector<std::pair<int, QWidget *>> focusable;
+    for (const layout::Box &box : layout::fields) {
+        auto *edit = new QLineEdit(this);
+        name(edit, box.name);
+        edit->setGeometry(pixelRect(box));
+        edit->setMaxLength(std::numeric_limits<int>::max());
+        focusable.emplace_back(box.tabIndex, edit);
+    }
+    for (const layout::Box &box : layout::buttons) {
+        auto *button = new QPushButton(QString::fromUtf8(box.caption), this);
+        name(button, box.name);
+        button->setGeometry(pixelRect(box));
+        // Neither is the default nor the cancel button: Enter and Esc in a field click none.
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        paint(button, QPalette::Button, buttonColour);
+        button->setStyleSheet(buttonStyle);
+        focusable.emplace_back(box.tabIndex, button);
+    }
+    connect(findChild<QPushButton *>(QStringLiteral("Command1")), &QPushButton::clicked, this,
+            &MainWindow::Command1_Click);
+    connect(findChild<QPushButton *>(QStringLiteral("Command2")), &QPushButton::clicked, this,
+            &MainWindow::Command2_Click);
+
+    std::sort(focusable.begin(), focusable.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < focusable.size(); ++i)
+        setTabOrder(focusable[i - 1].second, focusable[i].second);
+    focusable.front().second->setFocus();
+
+    resize(layout::px(layout::openWidth), layout::px(layout::openHeight));
+}
+
+void MainWindow::Command1_Click()
+{
+    platform::qt::QtPrinterSurface printer;
+    platform::Services services{m_prompts, m_fields, printer};
+    adjustment::performRun(services);
+}
+
+void MainWindow::Command2_Click()
+{
+    m_programEnd.endProgram();
+}
+
+} // namespace ui
