@@ -148,7 +148,7 @@ bool readsAsZero(std::string_view text)
     return value && *value == 0.0;
 }
 
-std::string generalText(double value)
+std::string generalText(double value, int powerOfTen)
 {
     if (std::isnan(value))
         return "nan";
@@ -172,6 +172,7 @@ std::string generalText(double value)
     int exponent = 0;
     std::from_chars(sci.data() + e + (sci[e + 1] == '+' ? 2 : 1), sci.data() + sci.size(),
                     exponent);
+    exponent += powerOfTen;
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
 

@@ -20,8 +20,9 @@ bool readsAsZero(std::string_view text);
 
 // General number text for a field: plain decimal from 1e-5 up to 1e15, at most 15 significant
 // digits, no trailing zeros; exponent form ("1.5E+20") outside that range; negative zero is "0";
-// non-finite values are "inf", "-inf", "nan".
-std::string generalText(double value);
+// non-finite values are "inf", "-inf", "nan". With `powerOfTen`, the text of
+// value × 10^powerOfTen, scaled on the decimal digits so that it cannot overflow.
+std::string generalText(double value, int powerOfTen = 0);
 
 // The value times 10^decimals, rounded to a whole number with ties to the even neighbour,
 // divided by 10^decimals. Values too large to carry that many decimals are returned unchanged.

@@ -3,6 +3,7 @@
 #include "numbers.h"
 #include "texts.h"
 
+#include <cmath>
 #include <cstddef>
 
 namespace adjustment {
@@ -11,7 +12,11 @@ using platform::Field;
 
 std::string closureText(double fhMetres)
 {
-    return generalText(roundHalfEven(1000.0 * fhMetres, 2)) + std::string(texts::Millimetres);
+    const double millimetres = 1000.0 * fhMetres;
+    if (std::isfinite(millimetres) || !std::isfinite(fhMetres))
+        return generalText(roundHalfEven(millimetres, 2)) + std::string(texts::Millimetres);
+    // Beyond the range of a double in millimetres: scale the metres' decimal digits instead.
+    return generalText(fhMetres, 3) + std::string(texts::Millimetres);
 }
 
 std::string elevationText(double metres)

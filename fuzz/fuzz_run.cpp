@@ -159,6 +159,14 @@ void checkCompleted(const ScriptedPlatform &platform, PrintOutcome::Status statu
     if (mmValue && fhValue) {
         require(std::fabs(*mmValue / 1000.0 - *fhValue) <= 0.000506 + 5.2e-15 * std::fabs(*fhValue),
                 "closure shown and printed agree", mm + " / " + *printedFh);
+    } else if (fhValue) {
+        // Too large for a double in millimetres: exponent form, a thousandth of it is fh.
+        const auto e = mm.find('E');
+        require(e != std::string::npos, "closure beyond millimetres in exponent form", mm);
+        const int exponent = std::stoi(mm.substr(e + 1));
+        const auto metres = readNumber(mm.substr(0, e) + "E" + std::to_string(exponent - 3));
+        require(metres && std::fabs(*metres - *fhValue) <= 5.2e-15 * std::fabs(*fhValue),
+                "closure shown and printed agree", mm + " / " + *printedFh);
     } else {
         require(mm == *printedFh, "non-finite closure shown and printed alike",
                 mm + " / " + *printedFh);

@@ -81,6 +81,15 @@ TEST(Adjustment, TinyNegativeClosureShowsZeroWithoutSign)
     EXPECT_EQ(closureText(-0.0000035), "0毫米");
 }
 
+// A closure too large to hold in millimetres is shown from the metres' digits, so the window
+// and the report show the same figure.
+TEST(Adjustment, ClosureBeyondTheRangeOfMillimetresKeepsItsFigure)
+{
+    EXPECT_EQ(closureText(1e306), "1E+309毫米");
+    EXPECT_EQ(closureText(-2.5e305), "-2.5E+308毫米");
+    EXPECT_EQ(closureText(1.5e300), "1.5E+303毫米");
+}
+
 // Invariants on random routes: the corrections add up to -fh, so H[N1] comes back to Hb;
 // the distance unit does not matter; walking the route backwards flips the closure.
 TEST(Adjustment, InvariantsHoldOnRandomRoutes)
