@@ -1,0 +1,179 @@
+// The real program in a process of its own on a virtual X display: Command2, and closing the
+// window by its frame, end it at once with exit status 0. The display has no window manager,
+// so the test sends what one would: a pointer click through XTEST, or WM_DELETE_WINDOW.
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <xcb/xcb.h>
+#include <xcb/xtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+
+namespace {
+
+// An Xvfb server on a free display number, stopped when the object goes.
+class VirtualDisplay
+{
+public:
+    VirtualDisplay()
+    {
+        m_server.start(QStringLiteral("Xvfb"),
+                       {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                        QStringLiteral("-screen"), QStringLiteral("0"),
+                        QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
+                        QStringLiteral("tcp")});
+        if (!m_server.waitForStarted(10000))
+            return;
+        while (!m_server.canReadLine() && m_server.waitForReadyRead(10000)) {
+        }
+        const QByteArray number = m_server.readLine().trimmed();
+        if (!number.isEmpty())
+            m_name = QStringLiteral(":") + QString::fromLatin1(number);
+    }
+    ~VirtualDisplay()
+    {
+        m_server.terminate();
+        m_server.waitForFinished(5000);
+    }
+
+    QString name() const { return m_name; } // empty when the server did not start
+
+private:
+    QProcess m_server;
+    QString m_name;
+};
+
+xcb_atom_t atom(xcb_connection_t *connection, const char *name)
+{
+    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+            xcb_intern_atom_reply(connection,
+                                  xcb_intern_atom(connection, 0, uint16_t(std::strlen(name)), name),
+                                  nullptr),
+            &std::free);
+    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+}
+
+// The mapped top-level window titled `title`, or XCB_WINDOW_NONE.
+xcb_window_t findWindow(xcb_connection_t *connection, xcb_window_t root, const std::string &title)
+{
+    std::unique_ptr<xcb_query_tree_reply_t, decltype(&std::free)> tree(
+            xcb_query_tree_reply(connection, xcb_query_tree(connection, root), nullptr),
+            &std::free);
+    if (!tree)
+        return XCB_WINDOW_NONE;
+    const xcb_window_t *children = xcb_query_tree_children(tree.get());
+    for (int i = 0; i < xcb_query_tree_children_length(tree.get()); ++i) {
+        std::unique_ptr<xcb_get_window_attributes_reply_t, decltype(&std::free)> attributes(
+                xcb_get_window_attributes_reply(
+                        connection, xcb_get_window_attributes(connection, children[i]), nullptr),
+                &std::free);
+        if (!attributes || attributes->map_state != XCB_MAP_STATE_VIEWABLE)
+            continue;
+        std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> name(
+                xcb_get_property_reply(connection,
+                                       xcb_get_property(connection, 0, children[i],
+                                                        XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY,
+                                                        0, 256),
+                                       nullptr),
+                &std::free);
+        if (!name)
+            continue;
+        const auto *text = static_cast<const char *>(xcb_get_property_value(name.get()));
+        if (std::string(text, std::size_t(xcb_get_property_value_length(name.get()))) == title)
+            return children[i];
+    }
+    return XCB_WINDOW_NONE;
+}
+
+enum class Ending { Command2Click, FrameClose };
+
+class ProgramEnd : public ::testing::TestWithParam<Ending>
+{};
+
+TEST_P(ProgramEnd, EndsTheProcessAtOnceWithStatusZero)
+{
+    VirtualDisplay display;
+    ASSERT_FALSE(display.name().isEmpty()) << "Xvfb did not start";
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), display.name());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("QT_ENABLE_HIGHDPI_SCALING"), QStringLiteral("0"));
+    environment.insert(QStringLiteral("HOME"), home.path());
+    environment.insert(QStringLiteral("CUPS_SERVER"), home.filePath(QStringLiteral("no.sock")));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(BRANNOCK_PROGRAM), {});
+    ASSERT_TRUE(program.waitForStarted(10000));
+
+    xcb_connection_t *connection = xcb_connect(display.name().toLatin1().constData(), nullptr);
+    ASSERT_EQ(xcb_connection_has_error(connection), 0);
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    xcb_window_t window = XCB_WINDOW_NONE;
+    for (int attempt = 0; attempt < 200 && window == XCB_WINDOW_NONE; ++attempt) {
+        QThread::msleep(50);
+        window = findWindow(connection, root, "Brannock");
+    }
+    ASSERT_NE(window, XCB_WINDOW_NONE) << "the window did not appear";
+    // Shown, and running until told otherwise.
+    EXPECT_FALSE(program.waitForFinished(500));
+
+    // Command2's centre in the window: (7440 + 975 / 2, 8520 + 495 / 2) twips.
+    const int16_t buttonX = (7440 + 975 / 2) / 15;
+    const int16_t buttonY = (8520 + 495 / 2) / 15;
+    const xcb_atom_t protocols = atom(connection, "WM_PROTOCOLS");
+    const xcb_atom_t deleteWindow = atom(connection, "WM_DELETE_WINDOW");
+    // Repeated until the program ends, in case the first one comes before it is ready.
+    for (int attempt = 0; attempt < 10 && program.state() != QProcess::NotRunning; ++attempt) {
+        if (GetParam() == Ending::Command2Click) {
+            std::unique_ptr<xcb_translate_coordinates_reply_t, decltype(&std::free)> place(
+                    xcb_translate_coordinates_reply(
+                            connection,
+                            xcb_translate_coordinates(connection, window, root, buttonX, buttonY),
+                            nullptr),
+                    &std::free);
+            ASSERT_TRUE(place);
+            xcb_test_fake_input(connection, XCB_MOTION_NOTIFY, 0, XCB_CURRENT_TIME, root,
+                                place->dst_x, place->dst_y, 0);
+            xcb_test_fake_input(connection, XCB_BUTTON_PRESS, 1, XCB_CURRENT_TIME, root, 0, 0, 0);
+            xcb_test_fake_input(connection, XCB_BUTTON_RELEASE, 1, XCB_CURRENT_TIME, root, 0, 0, 0);
+        } else {
+            xcb_client_message_event_t message{};
+            message.response_type = XCB_CLIENT_MESSAGE;
+            message.format = 32;
+            message.window = window;
+            message.type = protocols;
+            message.data.data32[0] = deleteWindow;
+            message.data.data32[1] = XCB_CURRENT_TIME;
+            xcb_send_event(connection, 0, window, XCB_EVENT_MASK_NO_EVENT,
+                           reinterpret_cast<const char *>(&message));
+        }
+        xcb_flush(connection);
+        program.waitForFinished(1000);
+    }
+    xcb_disconnect(connection);
+
+    ASSERT_EQ(program.state(), QProcess::NotRunning);
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+}
+
+std::string endingName(const ::testing::TestParamInfo<Ending> &row)
+{
+    return row.param == Ending::Command2Click ? "Command2Click" : "FrameClose";
+}
+
+INSTANTIATE_TEST_SUITE_P(Endings, ProgramEnd,
+                         ::testing::Values(Ending::Command2Click, Ending::FrameClose), endingName);
+
+} // namespace
