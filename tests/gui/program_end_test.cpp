@@ -112,6 +112,11 @@ TEST_P(ProgramEnd, EndsTheProcessAtOnceWithStatusZero)
     environment.insert(QStringLiteral("QT_ENABLE_HIGHDPI_SCALING"), QStringLiteral("0"));
     environment.insert(QStringLiteral("HOME"), home.path());
     environment.insert(QStringLiteral("CUPS_SERVER"), home.filePath(QStringLiteral("no.sock")));
+    // In a sanitizer build, leaks of the system's D-Bus library would set the exit status.
+    if (!environment.contains(QStringLiteral("LSAN_OPTIONS"))) {
+        environment.insert(QStringLiteral("LSAN_OPTIONS"),
+                           QStringLiteral("suppressions=" LSAN_SUPPRESSIONS));
+    }
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(BRANNOCK_PROGRAM), {});
     ASSERT_TRUE(program.waitForStarted(10000));
@@ -165,7 +170,7 @@ TEST_P(ProgramEnd, EndsTheProcessAtOnceWithStatusZero)
 
     ASSERT_EQ(program.state(), QProcess::NotRunning);
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
 }
 
 std::string endingName(const ::testing::TestParamInfo<Ending> &row)
