@@ -6,10 +6,13 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev libcups2-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-arphic-uming fonts-wqy-zenhei
-    poppler-utils xvfb xauth x11-apps imagemagick
+    fonts-dejavu-core
+    poppler-utils xvfb xauth x11-apps x11-utils imagemagick libxcb1-dev libxcb-xtest0-dev
+    cups printer-driver-cups-pdf ghostscript
+    clang libclang-rt-14-dev
     locales
 )
 

@@ -1,5 +1,6 @@
 #include "qt_printer_surface.h"
 
+#include "cups_queue.h"
 #include "fonts.h"
 #include "text.h"
 
@@ -12,6 +13,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace platform::qt {
 
@@ -40,6 +42,19 @@ QString reportFolder()
     if (folder.isEmpty() || !QDir().mkpath(folder) || !QFileInfo(folder).isWritable())
         return {};
     return folder;
+}
+
+// A PDF on the given paper, with the margins that keep every line clear of the paper's edge.
+void setUpPdf(QPrinter &pdf, const QString &path, const QPageSize &paper)
+{
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(path);
+    pdf.setPageSize(paper.isValid() ? paper : QPageSize(QPageSize::A4));
+    pdf.setPageMargins(
+            QMarginsF(pdfMarginPoints, pdfMarginPoints, pdfMarginPoints, pdfMarginPoints),
+            QPageLayout::Point);
+    pdf.setDocName(QStringLiteral("Brannock"));
+    pdf.setCreator(QStringLiteral("Brannock"));
 }
 
 } // namespace
@@ -161,32 +176,36 @@ PrintOutcome QtPrinterSurface::saveAsPdf(PrintOutcome::Status savedStatus) const
     }
 
     QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(path);
-    pdf.setPageSize(QPageSize(QPageSize::A4));
-    pdf.setPageMargins(
-            QMarginsF(pdfMarginPoints, pdfMarginPoints, pdfMarginPoints, pdfMarginPoints),
-            QPageLayout::Point);
-    pdf.setDocName(QStringLiteral("Brannock"));
-    pdf.setCreator(QStringLiteral("Brannock"));
+    setUpPdf(pdf, path, QPageSize(QPageSize::A4));
     if (!renderTo(pdf))
         return {PrintOutcome::Status::FileNotWritable, toStdString(QDir::toNativeSeparators(path))};
     return {savedStatus, toStdString(QDir::toNativeSeparators(path))};
 }
 
+PrintOutcome QtPrinterSurface::printOnDefaultQueue() const
+{
+    const auto queue = defaultPrintQueue();
+    if (!queue)
+        return saveAsPdf(PrintOutcome::Status::SavedNoPrinter);
+    // A stopped queue would hold the job until someone resumes it; a rejecting one refuses it.
+    if (!queue->ready)
+        return saveAsPdf(PrintOutcome::Status::SavedAfterFailure);
+
+    // The job is the document as a PDF on the queue's paper; the scheduler's filters print it.
+    QTemporaryFile job(QDir(QDir::tempPath()).filePath(QStringLiteral("brannock-XXXXXX.pdf")));
+    if (!job.open())
+        return saveAsPdf(PrintOutcome::Status::SavedAfterFailure);
+    job.close();
+    QPrinter printer(QPrinter::HighResolution);
+    setUpPdf(printer, job.fileName(), QPrinterInfo::printerInfo(queue->name).defaultPageSize());
+    if (!renderTo(printer) || !submitPdf(queue->name, job.fileName(), QStringLiteral("Brannock")))
+        return saveAsPdf(PrintOutcome::Status::SavedAfterFailure);
+    return {};
+}
+
 PrintOutcome QtPrinterSurface::endDocument()
 {
-    PrintOutcome outcome;
-    const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
-    if (defaultPrinter.isNull()) {
-        outcome = saveAsPdf(PrintOutcome::Status::SavedNoPrinter);
-    } else {
-        QPrinter printer(defaultPrinter, QPrinter::HighResolution);
-        printer.setDocName(QStringLiteral("Brannock"));
-        printer.setCreator(QStringLiteral("Brannock"));
-        if (!renderTo(printer))
-            outcome = saveAsPdf(PrintOutcome::Status::SavedAfterFailure);
-    }
+    const PrintOutcome outcome = printOnDefaultQueue();
     m_operations.clear();
     return outcome;
 }

@@ -12,9 +12,10 @@ class QPrinter;
 
 namespace platform::qt {
 
-// The printer surface on Qt Print Support. Operations are recorded and played onto the default
-// printer at endDocument, so that the same document can be saved as a PDF in the user's
-// documents folder when there is no printer or the job fails.
+// The printer surface on Qt Print Support. Operations are recorded and played at endDocument
+// into a PDF that goes to the default print queue as one job, so that the same document can be
+// saved as a PDF in the user's documents folder when there is no printer, the queue is stopped
+// or refusing jobs, or the scheduler refuses the job.
 //
 // Reading of the page: positions are twips from the paper's top-left corner. A positioning
 // item with column count c puts the line at x = (c - 1) x the width of "0" in the current font.
@@ -46,6 +47,7 @@ private:
         std::optional<int> column;
     };
 
+    PrintOutcome printOnDefaultQueue() const;
     PrintOutcome saveAsPdf(PrintOutcome::Status savedStatus) const;
 
     std::vector<Operation> m_operations;
