@@ -17,12 +17,18 @@ enum class Field { Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, Text9
 // "Text1" … "Text9".
 const char *fieldName(Field field);
 
+// Thrown by a service when the program is being ended while a run waits on it (the session
+// ends, say): the run unwinds and the click handler returns, so the program can end.
+struct ProgramEnding
+{};
+
 class PromptService
 {
 public:
     virtual ~PromptService() = default;
     // Modal prompt box with an empty edit line; returns the line as typed,
     // or empty text for Cancel or a box closed by its frame. Never trims or converts.
+    // Throws ProgramEnding when the box cannot be answered because the program is ending.
     virtual std::string inputBox(const std::string &prompt) = 0;
     // Modal message with one OK button; returns when the user has dismissed it.
     virtual void showMessage(const std::string &text) = 0;

@@ -142,7 +142,11 @@ void MainWindow::Command1_Click()
 {
     platform::qt::QtPrinterSurface printer;
     platform::Services services{m_prompts, m_fields, printer};
-    adjustment::performRun(services);
+    try {
+        adjustment::performRun(services);
+    } catch (const platform::ProgramEnding &) {
+        // The program is ending; the run is dropped and the event loop finishes the quit.
+    }
 }
 
 void MainWindow::Command2_Click()

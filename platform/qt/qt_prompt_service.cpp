@@ -40,9 +40,16 @@ std::string QtPromptService::inputBox(const std::string &prompt)
         label->setWordWrap(true);
 
     QString reply;
+    bool answered = false;
     QObject::connect(dialog, &QInputDialog::textValueSelected, dialog,
                      [&reply](const QString &text) { reply = text; });
-    if (dialog->exec() != QDialog::Accepted)
+    QObject::connect(dialog, &QDialog::finished, dialog, [&answered] { answered = true; });
+    const int result = dialog->exec();
+    // Once the application is told to quit, every box returns at once without an answer; asking
+    // again would never end.
+    if (!answered)
+        throw ProgramEnding();
+    if (result != QDialog::Accepted)
         return {};
     return toStdString(reply);
 }

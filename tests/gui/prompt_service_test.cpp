@@ -4,8 +4,10 @@
 #include "prompt_answerer.h"
 
 #include "platform/qt/qt_prompt_service.h"
+#include "ui/mainwindow.h"
 
 #include <QDialogButtonBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -13,8 +15,13 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -134,3 +141,41 @@ TEST(MessageBox, ShowsTheTextUnderTheProgramsTitleWithOneButton)
 }
 
 } // namespace
+
+// Told to quit while a run waits on a prompt (the session ends, say), the application must get
+// out of the run: every box then returns at once unanswered, and asking again would never end.
+TEST(ProgramEnding, APromptOpenWhenTheApplicationQuitsEndsTheRun)
+{
+    // A hang here would never return to the event loop; a watchdog turns it into a failure.
+    std::atomic<bool> done = false;
+    std::thread watchdog([&done] {
+        for (int i = 0; i < 200 && !done; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        if (!done) {
+            std::fprintf(stderr, "the run did not end after the application was told to quit\n");
+            std::_Exit(1);
+        }
+    });
+
+    ui::MainWindow window;
+    window.show();
+    bool runReturned = false;
+    QTimer quitAtFirstPrompt;
+    QObject::connect(&quitAtFirstPrompt, &QTimer::timeout, &quitAtFirstPrompt, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (qobject_cast<QInputDialog *>(modal) && modal->isVisible()) {
+            quitAtFirstPrompt.stop();
+            QCoreApplication::exit(0);
+        }
+    });
+    quitAtFirstPrompt.start(0);
+    QTimer::singleShot(0, &window, [&] {
+        window.Command1_Click();
+        runReturned = true;
+    });
+    const int status = QCoreApplication::exec();
+    done = true;
+    watchdog.join();
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(runReturned);
+}
