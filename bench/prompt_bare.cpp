@@ -1,0 +1,49 @@
+// Qt's floor for prompt round trips: a loop of QInputDialog::getText boxes over a plain window,
+// answered the same way as the program's prompts. The boxes ask the program's own texts, a short
+// and a long one in turn, so both lay out the same Chinese text. The number of boxes is the first
+// argument (default 180).
+
+#include "round_trips.h"
+
+#include "adjustment/texts.h"
+#include "ui/layout.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QTimer>
+#include <QWidget>
+
+#include <charconv>
+#include <cstring>
+#include <string_view>
+
+int main(int argc, char *argv[])
+{
+    int prompts = 180;
+    if (argc > 1)
+        std::from_chars(argv[1], argv[1] + std::strlen(argv[1]), prompts);
+    QApplication app(argc, argv);
+    bench::setUpLikeTheProgram();
+
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("Brannock"));
+    window.resize(ui::layout::px(ui::layout::openWidth), ui::layout::px(ui::layout::openHeight));
+    QStringList replies;
+    for (int i = 0; i < prompts; ++i)
+        replies << QStringLiteral("10");
+    bench::RoundTrips roundTrips(replies);
+    window.show();
+    QTimer::singleShot(0, &window, [&] {
+        for (int i = 0; i < prompts; ++i) {
+            const std::string_view label
+                    = i % 2 == 0 ? adjustment::texts::P6 : adjustment::texts::ConfirmDH.c1;
+            bool ok = false;
+            QInputDialog::getText(&window, QStringLiteral("Brannock"),
+                                  QString::fromUtf8(label.data(), qsizetype(label.size())),
+                                  QLineEdit::Normal, QString(), &ok);
+        }
+        roundTrips.print();
+        QCoreApplication::exit(0);
+    });
+    return QApplication::exec();
+}

@@ -1,0 +1,67 @@
+// Prompt round trips of a whole run through the program's window: Command1 clicked with the
+// mouse, every prompt box answered by typing and Enter. The route has `points` intermediate
+// points (first argument, default 30), each segment 10 units long and rising 0.01 m; every
+// confirmation and stepping prompt is answered with an empty line.
+
+#include "round_trips.h"
+
+#include "ui/mainwindow.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+
+#include <charconv>
+#include <cstring>
+
+namespace {
+
+QStringList routeReplies(int points)
+{
+    QStringList replies = {QString::number(points),
+                           QStringLiteral("100"),
+                           QString(),
+                           QString::number(100 + points + 1) + QStringLiteral(".00"),
+                           QString(),
+                           QStringLiteral("A")};
+    for (int i = 1; i <= points + 1; ++i) {
+        replies << (i <= points ? QStringLiteral("P%1").arg(i) : QStringLiteral("B"))
+                << QStringLiteral("10") << QString() << QStringLiteral("1") << QString();
+    }
+    return replies;
+}
+
+void click(QWidget *button)
+{
+    const QPointF centre = QRectF(button->rect()).center();
+    const QPointF global = button->mapToGlobal(centre);
+    QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(button, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(button, &release);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    int points = 30;
+    if (argc > 1)
+        std::from_chars(argv[1], argv[1] + std::strlen(argv[1]), points);
+    QApplication app(argc, argv);
+    bench::setUpLikeTheProgram();
+
+    ui::MainWindow window;
+    bench::RoundTrips roundTrips(routeReplies(points));
+    window.show();
+    QTimer::singleShot(0, &window, [&] {
+        // The run lasts as long as the click: its prompt boxes run their own event loops.
+        click(window.findChild<QPushButton *>(QStringLiteral("Command1")));
+        roundTrips.print();
+        QCoreApplication::exit(0);
+    });
+    return QApplication::exec();
+}

@@ -1,0 +1,21 @@
+// Start-up of the program's window: built and shown as app/main.cpp does, then ends after its
+// first frame.
+
+#include "first_frame.h"
+
+#include "ui/mainwindow.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    const auto mainAt = bench::monotonicNs();
+    QApplication app(argc, argv);
+    bench::setUpLikeTheProgram();
+    bench::FirstFrame probe(mainAt);
+
+    ui::MainWindow window;
+    probe.watch(&window);
+    window.show();
+    return QApplication::exec();
+}
