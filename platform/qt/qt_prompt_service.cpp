@@ -4,8 +4,11 @@
 
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+
+#include <limits>
 
 namespace platform::qt {
 
@@ -31,6 +34,9 @@ std::string QtPromptService::inputBox(const std::string &prompt)
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowTitle(title);
     dialog->setInputMode(QInputDialog::TextInput);
+    // The edit line's default limit of 32767 characters would cut a long reply without a word.
+    if (auto *line = dialog->findChild<QLineEdit *>())
+        line->setMaxLength(std::numeric_limits<int>::max());
     dialog->setLabelText(toQString(prompt));
     dialog->setTextValue(QString());
     dialog->setOkButtonText(okText);
