@@ -74,12 +74,14 @@ void ScriptedPlatform::setFontSize(double points)
 void ScriptedPlatform::printLine(std::optional<int> column, const std::vector<std::string> &items)
 {
     std::string line = "line";
-    if (column)
-        line += " " + std::to_string(*column);
-    line += " ";
+    if (column) {
+        line += ' ';
+        line += std::to_string(*column);
+    }
+    line += ' ';
     std::string text;
     for (const auto &item : items) {
-        line += "[" + item + "]";
+        line.append("[").append(item).append("]");
         text += item;
     }
     record(std::move(line));
