@@ -1,7 +1,7 @@
 #include "qt_printer_surface.h"
 
-#include "cups_queue.h"
 #include "fonts.h"
+#include "print_queues.h"
 #include "text.h"
 
 #include <QDateTime>
@@ -9,11 +9,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
+#include <QPageLayout>
 #include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QPdfWriter>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <QtDebug>
 
 namespace platform::qt {
 
@@ -28,6 +29,8 @@ const QString defaultFontName = QStringLiteral("宋体");
 constexpr double defaultFontPoints = 12.0;
 // A PDF has no hardware margins; half an inch keeps the last line clear of the paper's edge.
 constexpr double pdfMarginPoints = 36.0;
+// Device units per inch of the PDF, as a high-resolution printer gives.
+constexpr int pdfResolution = 1200;
 
 // A font sized in twips: the painter draws in twips, so a pixel of this font is a twip.
 QFont printFont(const QString &name, double points)
@@ -42,19 +45,6 @@ QString reportFolder()
     if (folder.isEmpty() || !QDir().mkpath(folder) || !QFileInfo(folder).isWritable())
         return {};
     return folder;
-}
-
-// A PDF on the given paper, with the margins that keep every line clear of the paper's edge.
-void setUpPdf(QPrinter &pdf, const QString &path, const QPageSize &paper)
-{
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(path);
-    pdf.setPageSize(paper.isValid() ? paper : QPageSize(QPageSize::A4));
-    pdf.setPageMargins(
-            QMarginsF(pdfMarginPoints, pdfMarginPoints, pdfMarginPoints, pdfMarginPoints),
-            QPageLayout::Point);
-    pdf.setDocName(QStringLiteral("Brannock"));
-    pdf.setCreator(QStringLiteral("Brannock"));
 }
 
 } // namespace
@@ -87,19 +77,28 @@ void QtPrinterSurface::printEmptyLine()
     m_operations.push_back({Operation::Kind::EmptyLine, 0, 0, 0, {}, {}});
 }
 
-bool QtPrinterSurface::renderTo(QPrinter &printer) const
+bool QtPrinterSurface::writePdf(const QString &path, const QPageSize &paper) const
 {
+    QPdfWriter pdf(path);
+    pdf.setResolution(pdfResolution);
+    pdf.setTitle(QStringLiteral("Brannock"));
+    pdf.setCreator(QStringLiteral("Brannock"));
+    const QPageLayout layout(
+            paper.isValid() ? paper : QPageSize(QPageSize::A4), QPageLayout::Portrait,
+            QMarginsF(pdfMarginPoints, pdfMarginPoints, pdfMarginPoints, pdfMarginPoints),
+            QPageLayout::Point);
     // The printable bottom comes from the page's margins; then the origin moves to the paper's
     // corner, since positions count from there.
-    printer.setFullPage(false);
-    const double printableBottom
-            = printer.pageLayout().paintRect(QPageLayout::Point).bottom() * twipsPerPoint;
-    printer.setFullPage(true);
+    const double printableBottom = layout.paintRect(QPageLayout::Point).bottom() * twipsPerPoint;
+    QPageLayout fullPage = layout;
+    fullPage.setMode(QPageLayout::FullPageMode);
+    if (!pdf.setPageLayout(fullPage))
+        return false;
 
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!painter.begin(&pdf))
         return false;
-    const double devicePerTwip = printer.resolution() / twipsPerInch;
+    const double devicePerTwip = pdf.resolution() / twipsPerInch;
     painter.scale(devicePerTwip, devicePerTwip);
     painter.setPen(Qt::black);
 
@@ -111,7 +110,7 @@ bool QtPrinterSurface::renderTo(QPrinter &printer) const
     double y = 0;
     bool ok = true;
     for (const Operation &operation : m_operations) {
-        const QFontMetricsF metrics(font, &printer);
+        const QFontMetricsF metrics(font, &pdf);
         switch (operation.kind) {
         case Operation::Kind::Position:
             x = operation.x;
@@ -128,7 +127,7 @@ bool QtPrinterSurface::renderTo(QPrinter &printer) const
             break;
         case Operation::Kind::Line:
             if (y + metrics.height() > printableBottom && y > topOfNewPageTwips) {
-                if (!printer.newPage()) {
+                if (!pdf.newPage()) {
                     ok = false;
                     break;
                 }
@@ -148,7 +147,7 @@ bool QtPrinterSurface::renderTo(QPrinter &printer) const
         if (!ok)
             break;
     }
-    return painter.end() && ok && printer.printerState() != QPrinter::Error;
+    return painter.end() && ok;
 }
 
 PrintOutcome QtPrinterSurface::saveAsPdf(PrintOutcome::Status savedStatus) const
@@ -175,20 +174,26 @@ PrintOutcome QtPrinterSurface::saveAsPdf(PrintOutcome::Status savedStatus) const
                     toStdString(QDir::toNativeSeparators(path))};
     }
 
-    QPrinter pdf(QPrinter::HighResolution);
-    setUpPdf(pdf, path, QPageSize(QPageSize::A4));
-    if (!renderTo(pdf))
+    if (!writePdf(path, QPageSize(QPageSize::A4)))
         return {PrintOutcome::Status::FileNotWritable, toStdString(QDir::toNativeSeparators(path))};
     return {savedStatus, toStdString(QDir::toNativeSeparators(path))};
 }
 
 PrintOutcome QtPrinterSurface::printOnDefaultQueue() const
 {
-    const auto queue = defaultPrintQueue();
-    if (!queue)
+    QString error;
+    const PrintQueueModule *printSystem = loadPrintQueueModule(&error);
+    if (!printSystem) {
+        // Without the print system the report is not lost: it is saved, and the user told.
+        qWarning().noquote() << "Brannock: cannot reach the print system:" << error;
+        return saveAsPdf(PrintOutcome::Status::SavedAfterFailure);
+    }
+    QString queue;
+    bool ready = false;
+    if (!printSystem->defaultQueue(&queue, &ready))
         return saveAsPdf(PrintOutcome::Status::SavedNoPrinter);
     // A stopped queue would hold the job until someone resumes it; a rejecting one refuses it.
-    if (!queue->ready)
+    if (!ready)
         return saveAsPdf(PrintOutcome::Status::SavedAfterFailure);
 
     // The job is the document as a PDF on the queue's paper; the scheduler's filters print it.
@@ -196,9 +201,8 @@ PrintOutcome QtPrinterSurface::printOnDefaultQueue() const
     if (!job.open())
         return saveAsPdf(PrintOutcome::Status::SavedAfterFailure);
     job.close();
-    QPrinter printer(QPrinter::HighResolution);
-    setUpPdf(printer, job.fileName(), QPrinterInfo::printerInfo(queue->name).defaultPageSize());
-    if (!renderTo(printer) || !submitPdf(queue->name, job.fileName(), QStringLiteral("Brannock")))
+    if (!writePdf(job.fileName(), printSystem->defaultPaper(queue))
+        || !printSystem->submitPdf(queue, job.fileName(), QStringLiteral("Brannock")))
         return saveAsPdf(PrintOutcome::Status::SavedAfterFailure);
     return {};
 }

@@ -2,20 +2,18 @@
 
 #include "platform/platform.h"
 
+#include <QPageSize>
 #include <QString>
 
 #include <optional>
 #include <vector>
 
-class QPagedPaintDevice;
-class QPrinter;
-
 namespace platform::qt {
 
-// The printer surface on Qt Print Support. Operations are recorded and played at endDocument
-// into a PDF that goes to the default print queue as one job, so that the same document can be
-// saved as a PDF in the user's documents folder when there is no printer, the queue is stopped
-// or refusing jobs, or the scheduler refuses the job.
+// The printer surface. Operations are recorded and played at endDocument into a PDF that goes to
+// the default print queue as one job, so that the same document can be saved as a PDF in the
+// user's documents folder when there is no printer, the queue is stopped or refusing jobs, the
+// scheduler refuses the job, or the print system's module cannot be loaded.
 //
 // Reading of the page: positions are twips from the paper's top-left corner. A positioning
 // item with column count c puts the line at x = (c - 1) x the width of "0" in the current font.
@@ -31,9 +29,9 @@ public:
     void printEmptyLine() override;
     PrintOutcome endDocument() override;
 
-    // Plays the recorded document onto a printer set up by the caller (for the PDF fallback and
-    // tests); false when the device cannot start or finish the document.
-    bool renderTo(QPrinter &printer) const;
+    // Plays the recorded document into a PDF file on the given paper (A4 when invalid); false
+    // when the file cannot be written or a page cannot be started.
+    bool writePdf(const QString &path, const QPageSize &paper) const;
 
 private:
     struct Operation

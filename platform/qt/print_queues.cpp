@@ -1,0 +1,56 @@
+#include "print_queues.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibrary>
+#include <QStringList>
+
+namespace platform::qt {
+
+namespace {
+
+// Where the module may be, in order: next to the program, in the installed tree relative to the
+// program (bin/../lib/brannock), where it was installed, and where the build wrote it (programs
+// and tests run from the build tree).
+QStringList candidates()
+{
+    const QString file = QStringLiteral(BRANNOCK_PRINT_QUEUE_MODULE_FILE);
+    const QDir program(QCoreApplication::applicationDirPath());
+    return {program.filePath(file),
+            program.filePath(QStringLiteral("../" BRANNOCK_INSTALL_LIBDIR "/brannock/") + file),
+            QDir(QStringLiteral(BRANNOCK_INSTALL_FULL_LIBDIR "/brannock")).filePath(file),
+            QDir(QStringLiteral(BRANNOCK_PRINT_QUEUE_MODULE_BUILD_DIR)).filePath(file)};
+}
+
+} // namespace
+
+const PrintQueueModule *loadPrintQueueModule(QString *error)
+{
+    QStringList tried;
+    for (const QString &path : candidates()) {
+        if (!QFileInfo::exists(path))
+            continue;
+        // Never unloaded: libcups and Qt Print Support keep state that must outlive the job.
+        QLibrary library(path);
+        if (!library.load()) {
+            tried << library.errorString();
+            continue;
+        }
+        const auto entry
+                = reinterpret_cast<PrintQueueModuleEntry>(library.resolve(printQueueModuleEntry));
+        const PrintQueueModule *module = entry ? entry() : nullptr;
+        if (module && module->version == printQueueModuleVersion)
+            return module;
+        tried << QStringLiteral("%1 is not a print module of this version").arg(path);
+    }
+    if (error) {
+        *error = tried.isEmpty() ? QStringLiteral("no %1 in %2")
+                                           .arg(QStringLiteral(BRANNOCK_PRINT_QUEUE_MODULE_FILE),
+                                                candidates().join(QStringLiteral(", ")))
+                                 : tried.join(QStringLiteral("; "));
+    }
+    return nullptr;
+}
+
+} // namespace platform::qt
