@@ -40,19 +40,28 @@ QRect pixelRect(const layout::Box &box)
             layout::px(box.height)};
 }
 
-QFont controlFont(layout::Font font)
+// The layout's three fonts, built once: each names families that are looked up among the
+// installed ones, which costs a walk over the font database.
+struct Fonts
 {
-    switch (font) {
-    case layout::Font::Title:
-        return platform::qt::fontFor(QStringLiteral("宋体"), layout::titlePixelSize, true);
-    case layout::Font::Heading:
-        return platform::qt::fontFor(QStringLiteral("宋体"), layout::headingPixelSize, true);
-    case layout::Font::Standard:
-        break;
+    QFont standard = platform::qt::fontFor(QStringLiteral("Microsoft Sans Serif"),
+                                           layout::standardPixelSize, true);
+    QFont title = platform::qt::fontFor(QStringLiteral("宋体"), layout::titlePixelSize, true);
+    QFont heading = platform::qt::fontFor(QStringLiteral("宋体"), layout::headingPixelSize, true);
+
+    const QFont &of(layout::Font font) const
+    {
+        switch (font) {
+        case layout::Font::Title:
+            return title;
+        case layout::Font::Heading:
+            return heading;
+        case layout::Font::Standard:
+            break;
+        }
+        return standard;
     }
-    return platform::qt::fontFor(QStringLiteral("Microsoft Sans Serif"), layout::standardPixelSize,
-                                 true);
-}
+};
 
 void name(QWidget *widget, const char *controlName)
 {
@@ -78,7 +87,8 @@ MainWindow::MainWindow(QWidget *parent)
     setWindowTitle(QStringLiteral("Brannock"));
     paint(this, QPalette::Window, windowColour);
     setAutoFillBackground(true);
-    setFont(controlFont(layout::Font::Standard));
+    const Fonts fonts;
+    setFont(fonts.standard);
 
     // Labels and lines first: later siblings are drawn above earlier ones, and fields and
     // buttons must cover the labels' overlapping edges.
@@ -86,7 +96,7 @@ MainWindow::MainWindow(QWidget *parent)
         auto *label = new QLabel(QString::fromUtf8(box.caption), this);
         name(label, box.name);
         label->setGeometry(pixelRect(box));
-        label->setFont(controlFont(box.font));
+        label->setFont(fonts.of(box.font));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(false);
         label->setAutoFillBackground(true);
