@@ -38,7 +38,7 @@ struct Box
     Font font;
 };
 
-struct LineSpec
+struct LineEnds
 {
     const char *name;
     int x1;
@@ -86,7 +86,7 @@ inline constexpr std::array<Box, 19> labels{{
         {"Label21", 7200, 8040, 375, 255, 29, " Hp", Font::Standard},
 }};
 
-inline constexpr std::array<LineSpec, 8> lines{{
+inline constexpr std::array<LineEnds, 8> lines{{
         {"Line1", 5040, 7080, 9480, 7080},
         {"Line2", 5040, 7080, 5040, 9480},
         {"Line3", 5040, 9480, 9480, 9480},

@@ -102,14 +102,14 @@ MainWindow::MainWindow(QWidget *parent)
         label->setAutoFillBackground(true);
         paint(label, QPalette::Window, windowColour);
     }
-    for (const layout::LineSpec &spec : layout::lines) {
+    for (const layout::LineEnds &ends : layout::lines) {
         auto *line = new QFrame(this);
-        name(line, spec.name);
+        name(line, ends.name);
         // One pixel wide, both end points included, so the frame's corners close.
-        line->setGeometry(layout::px(std::min(spec.x1, spec.x2)),
-                          layout::px(std::min(spec.y1, spec.y2)),
-                          layout::px(std::abs(spec.x2 - spec.x1)) + 1,
-                          layout::px(std::abs(spec.y2 - spec.y1)) + 1);
+        line->setGeometry(layout::px(std::min(ends.x1, ends.x2)),
+                          layout::px(std::min(ends.y1, ends.y2)),
+                          layout::px(std::abs(ends.x2 - ends.x1)) + 1,
+                          layout::px(std::abs(ends.y2 - ends.y1)) + 1);
         line->setFrameShape(QFrame::NoFrame);
         line->setAutoFillBackground(true);
         paint(line, QPalette::Window, lineColour);
