@@ -11,16 +11,22 @@ namespace platform::qt {
 namespace {
 
 // Where the module may be, in order: next to the program, in the installed tree relative to the
-// program (bin/../lib/brannock), where it was installed, and where the build wrote it (programs
-// and tests run from the build tree).
+// program (bin/../lib/brannock), where it was installed, and, for a program or test running from
+// the build tree only, where the build wrote it: an installed program never loads code from a
+// build folder that may no longer be what it was.
 QStringList candidates()
 {
     const QString file = QStringLiteral(BRANNOCK_PRINT_QUEUE_MODULE_FILE);
-    const QDir program(QCoreApplication::applicationDirPath());
-    return {program.filePath(file),
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const QDir program(programDir);
+    QStringList paths{
+            program.filePath(file),
             program.filePath(QStringLiteral("../" BRANNOCK_INSTALL_LIBDIR "/brannock/") + file),
-            QDir(QStringLiteral(BRANNOCK_INSTALL_FULL_LIBDIR "/brannock")).filePath(file),
-            QDir(QStringLiteral(BRANNOCK_PRINT_QUEUE_MODULE_BUILD_DIR)).filePath(file)};
+            QDir(QStringLiteral(BRANNOCK_INSTALL_FULL_LIBDIR "/brannock")).filePath(file)};
+    const QString buildRoot = QDir::cleanPath(QStringLiteral(BRANNOCK_BUILD_ROOT));
+    if (QDir::cleanPath(programDir).startsWith(buildRoot + QLatin1Char('/')))
+        paths << QDir(QStringLiteral(BRANNOCK_PRINT_QUEUE_MODULE_BUILD_DIR)).filePath(file);
+    return paths;
 }
 
 } // namespace
