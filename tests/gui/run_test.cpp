@@ -3,6 +3,7 @@
 
 #include "pdf_text.h"
 #include "prompt_answerer.h"
+#include "routes.h"
 
 #include "ui/mainwindow.h"
 
@@ -17,37 +18,8 @@
 
 namespace {
 
-// The example route: Ha corrected from 10 to 10.000, Hb 10.5, points A, P1, B,
-// distances 120 and 280, height differences 0.2 and 0.31; then three steps.
-const QStringList exampleReplies = {QStringLiteral("1"),
-                                    QStringLiteral("10"),
-                                    QStringLiteral("0"),
-                                    QStringLiteral("10.000"),
-                                    QString(),
-                                    QStringLiteral("10.5"),
-                                    QString(),
-                                    QStringLiteral("A"),
-                                    QStringLiteral("P1"),
-                                    QStringLiteral("120"),
-                                    QString(),
-                                    QStringLiteral("0.2"),
-                                    QString(),
-                                    QStringLiteral("B"),
-                                    QStringLiteral("280"),
-                                    QString(),
-                                    QStringLiteral("0.31"),
-                                    QString(),
-                                    QStringLiteral("1"),
-                                    QStringLiteral("1"),
-                                    QStringLiteral("1")};
-
-const QStringList exampleReport = {QStringLiteral("Tarnovel"),
-                                   QStringLiteral("起始点A 高程  :   Ha=10.000 米"),
-                                   QStringLiteral("闭合点B 高程  :   Hb=10.500 米"),
-                                   QStringLiteral("A :10.000 米"),
-                                   QStringLiteral("P1 :10.197 米"),
-                                   QStringLiteral("B :10.500 米"),
-                                   QStringLiteral("路线闭合差 : fh=0.010 米")};
+const QStringList exampleReplies = routes::exampleReplies();
+const QStringList exampleReport = routes::exampleReport();
 
 const QString savedNoPrinter = QStringLiteral("未找到可用的打印机，报告已保存为 PDF 文件：");
 

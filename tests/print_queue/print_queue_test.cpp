@@ -5,7 +5,7 @@
 
 #include "pdf_pages.h"
 #include "private_cups.h"
-#include "routes.h"
+#include "tests/gui/routes.h"
 
 #include "tests/gui/pdf_text.h"
 
@@ -153,7 +153,7 @@ void expectSavedExample(const QString &path, const QString &folder)
                         .hasMatch())
             << pdf.fileName().toStdString();
     int pages = 0;
-    EXPECT_EQ(reportLines(path, &pages), simplified(print_queue::exampleReport()));
+    EXPECT_EQ(reportLines(path, &pages), simplified(routes::exampleReport()));
     EXPECT_EQ(pages, 1);
 }
 
@@ -213,8 +213,8 @@ TEST_P(PrintedOnTheDefaultQueue, TheJobCompletesAndEveryPageOfTheReportHasInk)
     ASSERT_EQ(submitted.size(), 1);
     int submittedPages = 0;
     const QStringList report = QString::fromLatin1(routeCase.route) == QStringLiteral("example")
-                                       ? print_queue::exampleReport()
-                                       : print_queue::longRouteReport();
+                                       ? routes::exampleReport()
+                                       : routes::longRouteReport();
     EXPECT_EQ(reportLines(submitted.first(), &submittedPages), simplified(report));
     EXPECT_GE(submittedPages, routeCase.minPages);
     EXPECT_LE(submittedPages, routeCase.maxPages);

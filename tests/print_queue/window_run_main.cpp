@@ -6,7 +6,7 @@
 //   {"prompts": <number of prompt boxes answered>, "messages": [<message box texts>]}
 // BRANNOCK_RUN_ROUTE is "example" or "long". The exit status is 0 when every prompt was expected.
 
-#include "routes.h"
+#include "tests/gui/routes.h"
 
 #include "platform/qt/fonts.h"
 #include "tests/gui/prompt_answerer.h"
@@ -31,9 +31,8 @@ TEST(WindowRun, AnswersEveryPromptOfTheRouteAndEnds)
     ASSERT_FALSE(resultPath.isEmpty());
     ASSERT_TRUE(route == QStringLiteral("example") || route == QStringLiteral("long"))
             << route.toStdString();
-    const QStringList replies = route == QStringLiteral("example")
-                                        ? print_queue::exampleReplies()
-                                        : print_queue::longRouteReplies();
+    const QStringList replies = route == QStringLiteral("example") ? routes::exampleReplies()
+                                                                   : routes::longRouteReplies();
 
     ui::MainWindow window;
     window.show();

@@ -1,12 +1,12 @@
 #pragma once
 
-// The two routes the print queue tests run through the window: the replies typed into the prompt
-// boxes, and the report's lines as pdftotext reads them from the document the program printed.
+// Routes the window tests run: the replies typed into the prompt boxes, and the report's lines
+// as pdftotext reads them from the document the program printed or saved.
 
 #include <QString>
 #include <QStringList>
 
-namespace print_queue {
+namespace routes {
 
 // The 18-step example: Ha corrected from 10 to 10.000, Hb 10.5, points A, P1, B, distances 120
 // and 280, height differences 0.2 and 0.31; then the three stepping prompts.
@@ -84,4 +84,4 @@ inline QStringList longRouteReport()
     return lines;
 }
 
-} // namespace print_queue
+} // namespace routes
