@@ -16,6 +16,8 @@ Built build/app/brannock, but there is no display to show its window on
   - Without any screen, run it on a virtual display:
         xvfb-run -a -s '-screen 0 1280x1024x24' scripts/run.sh
     and take a picture of the window with scripts/screenshot.sh.
+  - Or use Qt's VNC platform and a VNC viewer on localhost:5900:
+        QT_QPA_PLATFORM=vnc build/app/brannock
 MSG
     exit 2
 fi
