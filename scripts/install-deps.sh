@@ -12,7 +12,7 @@ packages=(
     fonts-dejavu-core
     poppler-utils xvfb xauth x11-apps x11-utils imagemagick libxcb1-dev libxcb-xtest0-dev
     cups printer-driver-cups-pdf ghostscript
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format
     locales
 )
 

@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test headless: once as built for use, then again under
-# AddressSanitizer and UndefinedBehaviorSanitizer. In CI (CI=true) the print-queue tests must
-# run: one that skips because its private print scheduler cannot start fails the run.
+# Checks the code's format, builds everything and runs every test headless: once as built for
+# use, then again under AddressSanitizer and UndefinedBehaviorSanitizer. In CI (CI=true) the
+# print-queue tests must run: one that skips because its private print scheduler cannot start
+# fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
+
+# The code keeps the repository's format (.clang-format).
+if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+fi
 
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
