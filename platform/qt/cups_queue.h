@@ -19,7 +19,8 @@ struct PrintQueue
 // The default destination of the scheduler that CUPS_SERVER (or the system) names, if any.
 std::optional<PrintQueue> defaultPrintQueue();
 
-// Sends a PDF file to the queue as one job; false when the scheduler refuses it.
+// Sends a PDF file to the queue as one job; false when the scheduler refuses it or the job fails
+// within a few seconds (then it is not left in the queue).
 bool submitPdf(const QString &queue, const QString &path, const QString &title);
 
 } // namespace platform::qt

@@ -18,7 +18,8 @@ struct PrintQueueModule
     bool (*defaultQueue)(QString *name, bool *ready);
     // The queue's default paper; invalid when the queue does not say.
     QPageSize (*defaultPaper)(const QString &queue);
-    // Sends a PDF file to the queue as one job; false when the scheduler refuses it.
+    // Sends a PDF file to the queue as one job; false when the scheduler refuses it or the job
+    // fails within a few seconds (then it is not left in the queue).
     bool (*submitPdf)(const QString &queue, const QString &path, const QString &title);
 };
 

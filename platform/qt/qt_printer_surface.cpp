@@ -108,9 +108,9 @@ bool QtPrinterSurface::writePdf(const QString &path, const QPageSize &paper) con
     painter.setFont(font);
     double x = 0;
     double y = 0;
+    QFontMetricsF metrics(font, &pdf);
     bool ok = true;
     for (const Operation &operation : m_operations) {
-        const QFontMetricsF metrics(font, &pdf);
         switch (operation.kind) {
         case Operation::Kind::Position:
             x = operation.x;
@@ -123,6 +123,7 @@ bool QtPrinterSurface::writePdf(const QString &path, const QPageSize &paper) con
             else
                 fontPoints = operation.points;
             font = printFont(fontName, fontPoints);
+            metrics = QFontMetricsF(font, &pdf);
             painter.setFont(font);
             break;
         case Operation::Kind::Line:
@@ -174,8 +175,10 @@ PrintOutcome QtPrinterSurface::saveAsPdf(PrintOutcome::Status savedStatus) const
                     toStdString(QDir::toNativeSeparators(path))};
     }
 
-    if (!writePdf(path, QPageSize(QPageSize::A4)))
+    if (!writePdf(path, QPageSize(QPageSize::A4))) {
+        QFile::remove(path); // an empty or partial report must not pass for a saved one
         return {PrintOutcome::Status::FileNotWritable, toStdString(QDir::toNativeSeparators(path))};
+    }
     return {savedStatus, toStdString(QDir::toNativeSeparators(path))};
 }
 

@@ -288,7 +288,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, NoPrinter,
 
 // --- A default queue that refuses the job -----------------------------------------------------
 
-enum class Refusal { Stopped, Rejecting };
+enum class Refusal { Stopped, Rejecting, DeviceFails };
 
 struct RefusalCase
 {
@@ -303,10 +303,19 @@ TEST_P(RefusingQueue, SavesTheReportAndSaysPrintingFailed)
 {
     START_PRIVATE_CUPS(cups);
     QString error;
-    ASSERT_TRUE(cups->addDefaultPdfPrinter(queueName, &error)) << error.toStdString();
-    ASSERT_TRUE(GetParam().refusal == Refusal::Stopped ? cups->stopQueue(queueName, &error)
-                                                       : cups->rejectJobs(queueName, &error))
-            << error.toStdString();
+    switch (GetParam().refusal) {
+    case Refusal::Stopped:
+        ASSERT_TRUE(cups->addDefaultPdfPrinter(queueName, &error)) << error.toStdString();
+        ASSERT_TRUE(cups->stopQueue(queueName, &error)) << error.toStdString();
+        break;
+    case Refusal::Rejecting:
+        ASSERT_TRUE(cups->addDefaultPdfPrinter(queueName, &error)) << error.toStdString();
+        ASSERT_TRUE(cups->rejectJobs(queueName, &error)) << error.toStdString();
+        break;
+    case Refusal::DeviceFails:
+        ASSERT_TRUE(cups->addDefaultFailingPrinter(queueName, &error)) << error.toStdString();
+        break;
+    }
     TemporaryHome home;
     ASSERT_TRUE(home.isValid());
 
@@ -329,7 +338,8 @@ TEST_P(RefusingQueue, SavesTheReportAndSaysPrintingFailed)
 
 INSTANTIATE_TEST_SUITE_P(Cases, RefusingQueue,
                          ::testing::Values(RefusalCase{"Stopped", Refusal::Stopped},
-                                           RefusalCase{"Rejecting", Refusal::Rejecting}),
+                                           RefusalCase{"Rejecting", Refusal::Rejecting},
+                                           RefusalCase{"DeviceFails", Refusal::DeviceFails}),
                          rowName<RefusalCase>);
 
 // --- A documents folder that cannot be written ------------------------------------------------

@@ -294,6 +294,27 @@ bool PrivateCups::addDefaultPdfPrinter(const QString &queue, QString *error)
            && lpTool(QStringLiteral("lpadmin"), {QStringLiteral("-d"), queue}, &output, error);
 }
 
+bool PrivateCups::addDefaultFailingPrinter(const QString &queue, QString *error)
+{
+    // A backend that lists itself when asked and fails every job it is given.
+    const QByteArray backend = R"(#!/bin/sh
+if [ $# -eq 0 ]; then
+    echo 'direct failing "Unknown" "A device that fails every job"'
+    exit 0
+fi
+echo "ERROR: the device failed" >&2
+exit 1
+)";
+    QString output;
+    return writeFile(path(QStringLiteral("bin/backend/failing")), backend,
+                     QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner, error)
+           && lpTool(QStringLiteral("lpadmin"),
+                     {QStringLiteral("-p"), queue, QStringLiteral("-E"), QStringLiteral("-v"),
+                      QStringLiteral("failing:/"), QStringLiteral("-P"), cupsPdfPpd},
+                     &output, error)
+           && lpTool(QStringLiteral("lpadmin"), {QStringLiteral("-d"), queue}, &output, error);
+}
+
 bool PrivateCups::stopQueue(const QString &queue, QString *error)
 {
     QString output;

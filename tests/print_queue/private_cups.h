@@ -38,6 +38,9 @@ public:
     // Adds a cups-pdf queue, enabled and accepting jobs, as the default destination.
     // On failure returns false and sets *error.
     bool addDefaultPdfPrinter(const QString &queue, QString *error);
+    // Adds a queue whose device fails every job, as the default destination: the scheduler
+    // takes the job, then aborts it when the backend reports the failure.
+    bool addDefaultFailingPrinter(const QString &queue, QString *error);
     // cupsdisable: the queue accepts jobs but does not print them.
     bool stopQueue(const QString &queue, QString *error);
     // cupsreject: the queue refuses new jobs.
