@@ -194,7 +194,7 @@ Lines zeroPointRoute(const std::string &ha, const std::string &s, const std::str
     return {"0", ha, "", "10", "", start, end, s, "", dh, "", "", ""};
 }
 
-TEST_P(Echo, FieldShowsTheValueAsSpecified)
+TEST_P(Echo, FieldShowsTheValueInItsOwnForm)
 {
     ScriptedPlatform platform(GetParam().replies);
     auto services = platform.services();

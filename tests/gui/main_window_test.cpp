@@ -3,6 +3,7 @@
 
 #include "prompt_answerer.h"
 
+#include "platform/qt/qt_field_service.h"
 #include "ui/mainwindow.h"
 
 #include <QFontInfo>
@@ -264,6 +265,20 @@ TEST_F(ShownWindow, StartsWithEmptyFieldsAndTheFocusInText1)
     for (const char *name :
          {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9"})
         EXPECT_TRUE(qobject_cast<QLineEdit *>(control(name))->text().isEmpty()) << name;
+}
+
+// A text longer than its field shows its beginning, also in a field the user typed into.
+TEST_F(ShownWindow, AWrittenFieldShowsTheBeginningOfItsText)
+{
+    auto *text5 = qobject_cast<QLineEdit *>(control("Text5"));
+    text5->setFocus();
+    QTest::keyClicks(text5, QStringLiteral("typed by the user"));
+    ASSERT_GT(text5->cursorPosition(), 0);
+    platform::qt::QtFieldService fields(&window);
+    const std::string summary = "  附合水准路线共有1234个待定点" + std::string(200, '.');
+    fields.setFieldText(platform::Field::Text5, summary);
+    EXPECT_EQ(text5->text().toStdString(), summary);
+    EXPECT_EQ(text5->cursorPosition(), 0);
 }
 
 TEST_F(ShownWindow, TabVisitsTheElevenFocusableControlsInOrderAndWraps)
