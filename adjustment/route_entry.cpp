@@ -61,39 +61,45 @@ std::optional<RouteEntry::Reading> RouteEntry::askNumber(std::string_view prompt
     }
 }
 
-void RouteEntry::show(Field field, std::string_view prefix, bool echoAsTyped, const Reading &value)
+const RouteEntry::ConfirmedValue RouteEntry::Ha{texts::ConfirmHa, Rule::AnyNumber, Field::Text1,
+                                                " ", true};
+const RouteEntry::ConfirmedValue RouteEntry::Hb{texts::ConfirmHb, Rule::AnyNumber, Field::Text2,
+                                                " ", true};
+const RouteEntry::ConfirmedValue RouteEntry::S{texts::ConfirmS, Rule::PositiveDistance,
+                                               Field::Text3, "  ", false};
+const RouteEntry::ConfirmedValue RouteEntry::DH{texts::ConfirmDH, Rule::AnyNumber, Field::Text4,
+                                                " ", false};
+
+void RouteEntry::show(const ConfirmedValue &kind, const Reading &value)
 {
-    std::string text(prefix);
-    text += echoAsTyped ? value.text : generalText(value.value);
-    m_services.fields.setFieldText(field, text);
+    std::string text(kind.prefix);
+    text += kind.echoAsTyped ? value.text : generalText(value.value);
+    m_services.fields.setFieldText(kind.field, text);
 }
 
-bool RouteEntry::ConfirmLoop(const texts::ConfirmTexts &texts, Rule rule, Field field,
-                             std::string_view prefix, bool echoAsTyped, Reading &value)
+bool RouteEntry::ConfirmLoop(const ConfirmedValue &kind, Reading &value)
 {
-    std::string_view question = texts.c1;
+    std::string_view question = kind.confirm.c1;
     for (;;) {
         if (!readsAsZero(m_services.prompts.inputBox(std::string(question))))
             return true;
-        auto again = askNumber(texts.r, rule);
+        auto again = askNumber(kind.confirm.r, kind.rule);
         if (!again)
             return false;
         value = std::move(*again);
-        show(field, prefix, echoAsTyped, value);
-        question = texts.c2;
+        show(kind, value);
+        question = kind.confirm.c2;
     }
 }
 
 std::optional<RouteEntry::Reading> RouteEntry::enterValue(std::string_view prompt,
-                                                          const texts::ConfirmTexts &texts,
-                                                          Rule rule, Field field,
-                                                          std::string_view prefix, bool echoAsTyped)
+                                                          const ConfirmedValue &kind)
 {
-    auto value = askNumber(prompt, rule);
+    auto value = askNumber(prompt, kind.rule);
     if (!value)
         return std::nullopt;
-    show(field, prefix, echoAsTyped, *value);
-    if (!ConfirmLoop(texts, rule, field, prefix, echoAsTyped, *value))
+    show(kind, *value);
+    if (!ConfirmLoop(kind, *value))
         return std::nullopt;
     return value;
 }
@@ -112,14 +118,12 @@ std::optional<LevelingRoute> RouteEntry::enter()
     route.createArrays(static_cast<long>(n->value) + 1);
 
     // Known elevations are kept and shown exactly as typed.
-    const auto ha
-            = enterValue(texts::P2, texts::ConfirmHa, Rule::AnyNumber, Field::Text1, " ", true);
+    const auto ha = enterValue(texts::P2, Ha);
     if (!ha)
         return std::nullopt;
     route.Ha = ha->text;
     route.haValue = ha->value;
-    const auto hb
-            = enterValue(texts::P3, texts::ConfirmHb, Rule::AnyNumber, Field::Text2, " ", true);
+    const auto hb = enterValue(texts::P3, Hb);
     if (!hb)
         return std::nullopt;
     route.Hb = hb->text;
@@ -140,14 +144,11 @@ std::optional<LevelingRoute> RouteEntry::enter()
             route.Names[i] = prompts.inputBox(std::string(texts::P5));
         }
 
-        const auto s
-                = enterValue(texts::segmentDistancePrompt(static_cast<long>(i)), texts::ConfirmS,
-                             Rule::PositiveDistance, Field::Text3, "  ", false);
+        const auto s = enterValue(texts::segmentDistancePrompt(static_cast<long>(i)), S);
         if (!s)
             return std::nullopt;
         route.S[i] = s->value;
-        const auto dh = enterValue(texts::P6, texts::ConfirmDH, Rule::AnyNumber, Field::Text4, " ",
-                                   false);
+        const auto dh = enterValue(texts::P6, DH);
         if (!dh)
             return std::nullopt;
         route.DH[i] = dh->value;

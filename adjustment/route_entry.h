@@ -42,19 +42,29 @@ public:
     // abandon the run. Nothing when the user abandons.
     std::optional<Reading> askNumber(std::string_view prompt, Rule rule);
 
-    // Confirm-or-re-enter dialogue for a value already shown in `field` as `prefix` + its text.
-    // A reply that reads as zero asks for the value again; any other reply accepts it.
-    // False when the user abandons the run during a re-entry.
-    bool ConfirmLoop(const texts::ConfirmTexts &texts, Rule rule, platform::Field field,
-                     std::string_view prefix, bool echoAsTyped, Reading &value);
+    // How one confirmed value is checked, shown and confirmed.
+    struct ConfirmedValue
+    {
+        texts::ConfirmTexts confirm;
+        Rule rule;
+        platform::Field field;
+        std::string_view prefix; // the blanks before the value in its field
+        bool echoAsTyped;        // the reply as typed (elevations), or its number text
+    };
+    static const ConfirmedValue Ha;
+    static const ConfirmedValue Hb;
+    static const ConfirmedValue S;
+    static const ConfirmedValue DH;
+
+    // Confirm-or-re-enter dialogue for a value already shown in its field. A reply that reads
+    // as zero asks for the value again; any other reply accepts it. False when the user
+    // abandons the run during a re-entry.
+    bool ConfirmLoop(const ConfirmedValue &kind, Reading &value);
 
 private:
     // Asks a number and shows it in its field; then confirms it.
-    std::optional<Reading> enterValue(std::string_view prompt, const texts::ConfirmTexts &texts,
-                                      Rule rule, platform::Field field, std::string_view prefix,
-                                      bool echoAsTyped);
-    void show(platform::Field field, std::string_view prefix, bool echoAsTyped,
-              const Reading &value);
+    std::optional<Reading> enterValue(std::string_view prompt, const ConfirmedValue &kind);
+    void show(const ConfirmedValue &kind, const Reading &value);
 
     platform::Services &m_services;
 };
