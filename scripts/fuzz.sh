@@ -13,15 +13,14 @@ if ! grep -q 'add_subdirectory(fuzz)' CMakeLists.txt; then
     exit 2
 fi
 
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DBRANNOCK_FUZZ=ON -DBRANNOCK_BUILD_GUI=OFF -DBRANNOCK_BUILD_BENCH=OFF
-cmake --build build-fuzz -j "$(nproc)" --target "${targets[@]/#/fuzz_}"
+cmake --preset fuzz
+cmake --build --preset fuzz
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/brannock-fuzz.XXXXXX")
 export UBSAN_OPTIONS=print_stacktrace=1
 failed=()
 for target in "${targets[@]}"; do
-    fuzzer=build-fuzz/fuzz/fuzz_$target
+    fuzzer=build-fuzz/bin/fuzz_$target
     mkdir -p "$work/$target/corpus" "$work/$target/findings"
     cp fuzz/corpus/"$target"/* "$work/$target/corpus/"
     options=(-artifact_prefix="$work/$target/findings/" -timeout=10 -rss_limit_mb=2048)

@@ -1,20 +1,34 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need (through sudo when not
-# root), and the comma-decimal locale that the number tests run under. Installs only what is
-# missing, so a second call is quick.
+# Installs the Debian packages a task needs (through sudo when not root), only those missing, so
+# a second call is quick. Usage: scripts/install-deps.sh run|test
+#   run   building the program and running it: compiler, Qt, libcups, the fonts of the window
+#         and the report, and Qt's Wayland platform;
+#   test  all of run, and the test, benchmark and fuzzing tools, with the comma-decimal locale
+#         that the number tests run under.
 set -euo pipefail
 
-packages=(
+run=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev libgl-dev libcups2-dev
+    qt6-base-dev libgl-dev libcups2-dev qt6-wayland
+    fonts-arphic-uming fonts-wqy-zenhei fonts-dejavu-core
+)
+test=(
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-arphic-uming fonts-wqy-zenhei
-    fonts-dejavu-core
     poppler-utils xvfb xauth x11-apps x11-utils imagemagick libxcb1-dev libxcb-xtest0-dev
     cups printer-driver-cups-pdf ghostscript
+    qt6-gtk-platformtheme gnome-themes-extra
     clang libclang-rt-14-dev clang-format
     locales
 )
+
+case "${1:-}" in
+run) packages=("${run[@]}") ;;
+test) packages=("${run[@]}" "${test[@]}") ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
 
 sudo_if_needed() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -31,6 +45,6 @@ if [ ${#missing[@]} -gt 0 ]; then
     sudo_if_needed env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
+if [ "$1" = test ] && ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
     sudo_if_needed localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi

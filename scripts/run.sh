@@ -2,14 +2,14 @@
 # Builds the program and starts its window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh run
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j "$(nproc)" --target brannock
+cmake --preset run
+cmake --build --preset run
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     cat >&2 <<'MSG'
-Built build/app/brannock, but there is no display to show its window on
+Built build-run/bin/brannock, but there is no display to show its window on
 (neither DISPLAY nor WAYLAND_DISPLAY is set).
   - From a desktop session, run scripts/run.sh in a terminal there.
   - Over ssh, connect with X forwarding (ssh -X) and run it again.
@@ -17,8 +17,8 @@ Built build/app/brannock, but there is no display to show its window on
         xvfb-run -a -s '-screen 0 1280x1024x24' scripts/run.sh
     and take a picture of the window with scripts/screenshot.sh.
   - Or use Qt's VNC platform and a VNC viewer on localhost:5900:
-        QT_QPA_PLATFORM=vnc build/app/brannock
+        QT_QPA_PLATFORM=vnc build-run/bin/brannock
 MSG
     exit 2
 fi
-exec build/app/brannock
+exec build-run/bin/brannock

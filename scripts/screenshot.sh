@@ -5,7 +5,7 @@
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")/.." && pwd)"
-binary="${1:-$here/build/app/brannock}"
+binary="${1:-$here/build/bin/brannock}"
 output="${2:-$here/docs/screenshot.png}"
 [ -x "$binary" ] || { echo "no program at $binary; build it first" >&2; exit 1; }
 mkdir -p "$(dirname "$output")"

@@ -5,7 +5,7 @@
 # fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh test
 
 # The code keeps the repository's format (.clang-format).
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
@@ -17,17 +17,15 @@ jobs=$(nproc)
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j "$jobs"
-ctest --test-dir build --output-on-failure -j "$jobs" | tee "$log"
+cmake --preset dev
+cmake --build --preset dev -j "$jobs"
+ctest --preset dev -j "$jobs" | tee "$log"
 
 if [ "${CI:-}" = true ] && grep -E '^ *[0-9]+/[0-9]+ Test +#[0-9]+: print_queue\..*Skipped' "$log"; then
     echo "The print-queue tests were skipped: their private print scheduler could not start." >&2
     exit 1
 fi
 
-cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBRANNOCK_SANITIZE=ON \
-    -DBRANNOCK_BUILD_BENCH=OFF
-cmake --build build-sanitize -j "$jobs"
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+cmake --preset sanitize
+cmake --build --preset sanitize -j "$jobs"
+ctest --preset sanitize -j "$jobs"
