@@ -97,6 +97,27 @@ inline constexpr std::array<LineEnds, 8> lines{{
         {"Line8", 9360, 7200, 9360, 9360},
 }};
 
+// Each field's heading label above it and symbol label to its left (none for Text5). They name
+// the field for a screen reader and are its buddies.
+struct FieldLabels
+{
+    const char *field;
+    const char *heading;
+    const char *symbol; // null when the field has none
+};
+
+inline constexpr std::array<FieldLabels, 9> fieldLabels{{
+        {"Text1", "Label14", "Label12"},
+        {"Text2", "Label15", "Label13"},
+        {"Text3", "Label4", "Label18"},
+        {"Text4", "Label5", "Label17"},
+        {"Text5", "Label10", nullptr},
+        {"Text6", "Label2", "Label20"},
+        {"Text7", "Label7", "Label21"},
+        {"Text8", "Label9", "Label19"},
+        {"Text9", "Label11", "Label16"},
+}};
+
 // The layout's right and bottom edges (right of Text8, bottom of the outer frame) plus the
 // margin the window opens with.
 constexpr int openMargin = 240;

@@ -24,10 +24,13 @@ namespace {
 const QColor windowColour(192, 255, 255);
 const QColor buttonColour(255, 192, 192);
 const QColor lineColour(255, 0, 0);
+// Captions are drawn on fixed light backgrounds, so their colour is fixed too: a theme's text
+// colour (light under a dark theme) would be unreadable on them.
+const QColor captionColour(0, 0, 0);
 // The buttons' faces in their own colour with a raised edge. Styles shade a palette's button
 // colour (Fusion pales it to near white), so the face is given by a style sheet.
 const QString buttonStyle = QStringLiteral(
-        "QPushButton { background-color: rgb(255, 192, 192); color: palette(button-text);"
+        "QPushButton { background-color: rgb(255, 192, 192); color: rgb(0, 0, 0);"
         " border-style: solid; border-width: 1px 2px 2px 1px; border-radius: 0px;"
         " border-color: rgb(255, 255, 255) rgb(96, 96, 96) rgb(96, 96, 96) rgb(255, 255, 255); }"
         "QPushButton:focus { border-color: rgb(0, 0, 0); }"
@@ -66,7 +69,17 @@ struct Fonts
 void name(QWidget *widget, const char *controlName)
 {
     widget->setObjectName(QString::fromLatin1(controlName));
-    widget->setAccessibleName(QString::fromLatin1(controlName));
+}
+
+// What a screen reader calls a field: its heading and its symbol ("起始点高程 Ha"), without the
+// blanks that spread the heading's characters on screen.
+QString spokenName(const QLabel *heading, const QLabel *symbol)
+{
+    QString name = heading->text();
+    name.remove(QLatin1Char(' '));
+    if (symbol)
+        name += QLatin1Char(' ') + symbol->text().trimmed();
+    return name;
 }
 
 void paint(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
@@ -101,6 +114,7 @@ MainWindow::MainWindow(QWidget *parent)
         label->setWordWrap(false);
         label->setAutoFillBackground(true);
         paint(label, QPalette::Window, windowColour);
+        paint(label, QPalette::WindowText, captionColour);
     }
     for (const layout::LineEnds &ends : layout::lines) {
         auto *line = new QFrame(this);
@@ -123,6 +137,16 @@ MainWindow::MainWindow(QWidget *parent)
         edit->setMaxLength(std::numeric_limits<int>::max());
         focusable.emplace_back(box.tabIndex, edit);
     }
+    for (const layout::FieldLabels &names : layout::fieldLabels) {
+        auto *field = findChild<QLineEdit *>(QString::fromLatin1(names.field));
+        auto *heading = findChild<QLabel *>(QString::fromLatin1(names.heading));
+        auto *symbol
+                = names.symbol ? findChild<QLabel *>(QString::fromLatin1(names.symbol)) : nullptr;
+        field->setAccessibleName(spokenName(heading, symbol));
+        heading->setBuddy(field);
+        if (symbol)
+            symbol->setBuddy(field);
+    }
     for (const layout::Box &box : layout::buttons) {
         auto *button = new QPushButton(QString::fromUtf8(box.caption), this);
         name(button, box.name);
@@ -131,6 +155,7 @@ MainWindow::MainWindow(QWidget *parent)
         button->setAutoDefault(false);
         button->setDefault(false);
         paint(button, QPalette::Button, buttonColour);
+        paint(button, QPalette::ButtonText, captionColour);
         button->setStyleSheet(buttonStyle);
         focusable.emplace_back(box.tabIndex, button);
     }

@@ -6,8 +6,10 @@
 #include "platform/qt/qt_field_service.h"
 #include "ui/mainwindow.h"
 
+#include <QAccessible>
 #include <QFontInfo>
 #include <QFrame>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -109,6 +111,11 @@ bool isOfKind(const QWidget *widget, Kind kind)
     return false;
 }
 
+QWidget *control(const QWidget *window, const char *name)
+{
+    return window->findChild<QWidget *>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+}
+
 class ShownWindow : public ::testing::Test
 {
 protected:
@@ -119,10 +126,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
-    QWidget *control(const char *name) const
-    {
-        return window.findChild<QWidget *>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
-    }
+    QWidget *control(const char *name) const { return ::control(&window, name); }
 
     ui::MainWindow window;
 };
@@ -138,7 +142,6 @@ TEST_P(EveryControl, SitsAtItsPlaceWithItsCaptionAndName)
     EXPECT_TRUE(isOfKind(widget, expected.kind));
     EXPECT_EQ(widget->geometry(), expectedRect(expected));
     EXPECT_EQ(caption(widget), QString::fromUtf8(expected.caption));
-    EXPECT_EQ(widget->accessibleName(), QString::fromLatin1(expected.name));
 }
 
 class EveryTextControl : public EveryControl
@@ -294,6 +297,97 @@ TEST_F(ShownWindow, TabVisitsTheElevenFocusableControlsInOrderAndWraps)
         visited << QApplication::focusWidget()->objectName();
     }
     EXPECT_EQ(visited, expected);
+}
+
+// What a screen reader says for each field, and the labels it names as the field's labels.
+struct Spoken
+{
+    const char *field;
+    const char *name;
+    QStringList labels;
+};
+
+const Spoken spoken[] = {
+        {"Text1", "起始点高程 Ha", {QStringLiteral("Label14"), QStringLiteral("Label12")}},
+        {"Text2", "闭合点高程 Hb", {QStringLiteral("Label15"), QStringLiteral("Label13")}},
+        {"Text3", "距离(前后视距和) S", {QStringLiteral("Label4"), QStringLiteral("Label18")}},
+        {"Text4", "高差 dh", {QStringLiteral("Label5"), QStringLiteral("Label17")}},
+        {"Text5", "未知点个数说明", {QStringLiteral("Label10")}},
+        {"Text6", "点名 N$", {QStringLiteral("Label2"), QStringLiteral("Label20")}},
+        {"Text7", "高程 Hp", {QStringLiteral("Label7"), QStringLiteral("Label21")}},
+        {"Text8", "高差闭合差 Fh", {QStringLiteral("Label9"), QStringLiteral("Label19")}},
+        {"Text9", "点名 N$", {QStringLiteral("Label11"), QStringLiteral("Label16")}},
+};
+
+class EveryField : public ShownWindow, public ::testing::WithParamInterface<Spoken>
+{};
+
+TEST_P(EveryField, IsNamedInChineseByItsHeadingAndSymbolWhichAreItsLabels)
+{
+    QAccessibleInterface *field = QAccessible::queryAccessibleInterface(control(GetParam().field));
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(field->text(QAccessible::Name), QString::fromUtf8(GetParam().name));
+    QStringList labels;
+    for (const auto &[label, relation] : field->relations(QAccessible::Label))
+        labels << label->object()->objectName();
+    labels.sort();
+    QStringList expected = GetParam().labels;
+    expected.sort();
+    EXPECT_EQ(labels.join(QLatin1Char(' ')).toStdString(),
+              expected.join(QLatin1Char(' ')).toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(ScreenReader, EveryField, ::testing::ValuesIn(spoken),
+                         [](const auto &row) { return std::string(row.param.field); });
+
+// Dark text pixels (anti-aliased bold strokes reach near black) inside a control's place.
+int darkPixels(const QImage &image, const QRect &area)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor colour = image.pixelColor(x, y);
+            count += std::max({colour.red(), colour.green(), colour.blue()}) < 100;
+        }
+    }
+    return count;
+}
+
+// Under a dark theme the captions stay black on their fixed colours, while the fields and the
+// prompt boxes keep the theme's dark background and light text.
+TEST(DarkTheme, LeavesCaptionsBlackAndFieldsAndPromptsToTheTheme)
+{
+    struct RestoredPalette
+    {
+        QPalette saved = QApplication::palette();
+        ~RestoredPalette() { QApplication::setPalette(saved); }
+    } restored;
+    QPalette dark(QColor(53, 53, 53), QColor(40, 40, 40));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(238, 238, 236));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    QApplication::setPalette(dark);
+
+    ui::MainWindow window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QImage image = window.grab().toImage();
+    for (const Control &expected : controls) {
+        const QRect place = expectedRect(expected);
+        if (expected.kind == Kind::Label || expected.kind == Kind::Button) {
+            EXPECT_GT(darkPixels(image, place), 0) << expected.name;
+        } else if (expected.kind == Kind::Field) {
+            const QPalette field = control(&window, expected.name)->palette();
+            EXPECT_EQ(field.color(QPalette::Base), dark.color(QPalette::Base)) << expected.name;
+            EXPECT_EQ(field.color(QPalette::Text), dark.color(QPalette::Text)) << expected.name;
+            const QRect inside = place.adjusted(3, 3, -3, -3);
+            EXPECT_GE(darkPixels(image, inside), inside.width() * inside.height() * 9 / 10)
+                    << expected.name;
+        }
+    }
+    const QInputDialog prompt(&window);
+    EXPECT_EQ(prompt.palette().color(QPalette::Window), dark.color(QPalette::Window));
+    EXPECT_EQ(prompt.palette().color(QPalette::WindowText), dark.color(QPalette::WindowText));
 }
 
 class KeyInAField : public ShownWindow, public ::testing::WithParamInterface<Qt::Key>

@@ -1,6 +1,7 @@
 // The real program in a process of its own on a virtual X display: Command2, and closing the
-// window by its frame, end it at once with exit status 0. The display has no window manager,
-// so the test sends what one would: a pointer click through XTEST, or WM_DELETE_WINDOW.
+// window by its frame, end it at once with exit status 0, and its captions stay readable under a
+// dark desktop theme. The display has no window manager, so the test sends what one would: a
+// pointer click through XTEST, or WM_DELETE_WINDOW.
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -93,6 +94,69 @@ xcb_window_t findWindow(xcb_connection_t *connection, xcb_window_t root, const s
     return XCB_WINDOW_NONE;
 }
 
+// The real program on its own virtual display, with its window found there. `settings` are
+// added to its environment.
+class RealProgram
+{
+public:
+    explicit RealProgram(const QProcessEnvironment &settings = {})
+    {
+        if (m_display.name().isEmpty() || !m_home.isValid())
+            return;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DISPLAY"), m_display.name());
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment.insert(QStringLiteral("QT_ENABLE_HIGHDPI_SCALING"), QStringLiteral("0"));
+        environment.insert(QStringLiteral("HOME"), m_home.path());
+        environment.insert(QStringLiteral("CUPS_SERVER"),
+                           m_home.filePath(QStringLiteral("no.sock")));
+        // In a sanitizer build, leaks of the system's D-Bus library would set the exit status.
+        if (!environment.contains(QStringLiteral("LSAN_OPTIONS"))) {
+            environment.insert(QStringLiteral("LSAN_OPTIONS"),
+                               QStringLiteral("suppressions=" LSAN_SUPPRESSIONS));
+        }
+        environment.insert(settings);
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(BRANNOCK_PROGRAM), {});
+        if (!process.waitForStarted(10000))
+            return;
+        connection = xcb_connect(m_display.name().toLatin1().constData(), nullptr);
+        if (xcb_connection_has_error(connection))
+            return;
+        root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+        for (int attempt = 0; attempt < 200 && window == XCB_WINDOW_NONE; ++attempt) {
+            QThread::msleep(50);
+            window = findWindow(connection, root, "Brannock");
+        }
+    }
+    ~RealProgram()
+    {
+        if (connection)
+            xcb_disconnect(connection);
+        process.kill();
+        process.waitForFinished(5000);
+    }
+
+    // Why the window is not there, or empty when it is.
+    std::string failure() const
+    {
+        if (m_display.name().isEmpty())
+            return "Xvfb did not start";
+        if (process.state() != QProcess::Running)
+            return "the program did not start or ended";
+        return window == XCB_WINDOW_NONE ? "the window did not appear" : "";
+    }
+
+    QProcess process;
+    xcb_connection_t *connection = nullptr;
+    xcb_window_t root = XCB_WINDOW_NONE;
+    xcb_window_t window = XCB_WINDOW_NONE;
+
+private:
+    VirtualDisplay m_display;
+    QTemporaryDir m_home;
+};
+
 enum class Ending { Command2Click, FrameClose };
 
 class ProgramEnd : public ::testing::TestWithParam<Ending>
@@ -100,36 +164,12 @@ class ProgramEnd : public ::testing::TestWithParam<Ending>
 
 TEST_P(ProgramEnd, EndsTheProcessAtOnceWithStatusZero)
 {
-    VirtualDisplay display;
-    ASSERT_FALSE(display.name().isEmpty()) << "Xvfb did not start";
-    QTemporaryDir home;
-    ASSERT_TRUE(home.isValid());
-
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DISPLAY"), display.name());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    environment.insert(QStringLiteral("QT_ENABLE_HIGHDPI_SCALING"), QStringLiteral("0"));
-    environment.insert(QStringLiteral("HOME"), home.path());
-    environment.insert(QStringLiteral("CUPS_SERVER"), home.filePath(QStringLiteral("no.sock")));
-    // In a sanitizer build, leaks of the system's D-Bus library would set the exit status.
-    if (!environment.contains(QStringLiteral("LSAN_OPTIONS"))) {
-        environment.insert(QStringLiteral("LSAN_OPTIONS"),
-                           QStringLiteral("suppressions=" LSAN_SUPPRESSIONS));
-    }
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(BRANNOCK_PROGRAM), {});
-    ASSERT_TRUE(program.waitForStarted(10000));
-
-    xcb_connection_t *connection = xcb_connect(display.name().toLatin1().constData(), nullptr);
-    ASSERT_EQ(xcb_connection_has_error(connection), 0);
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-    xcb_window_t window = XCB_WINDOW_NONE;
-    for (int attempt = 0; attempt < 200 && window == XCB_WINDOW_NONE; ++attempt) {
-        QThread::msleep(50);
-        window = findWindow(connection, root, "Brannock");
-    }
-    ASSERT_NE(window, XCB_WINDOW_NONE) << "the window did not appear";
+    RealProgram real;
+    ASSERT_EQ(real.failure(), "");
+    QProcess &program = real.process;
+    xcb_connection_t *connection = real.connection;
+    const xcb_window_t root = real.root;
+    const xcb_window_t window = real.window;
     // Shown, and running until told otherwise.
     EXPECT_FALSE(program.waitForFinished(500));
 
@@ -166,7 +206,6 @@ TEST_P(ProgramEnd, EndsTheProcessAtOnceWithStatusZero)
         xcb_flush(connection);
         program.waitForFinished(1000);
     }
-    xcb_disconnect(connection);
 
     ASSERT_EQ(program.state(), QProcess::NotRunning);
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
@@ -180,5 +219,62 @@ std::string endingName(const ::testing::TestParamInfo<Ending> &row)
 
 INSTANTIATE_TEST_SUITE_P(Endings, ProgramEnd,
                          ::testing::Values(Ending::Command2Click, Ending::FrameClose), endingName);
+
+// Pixels of a window area with dark (text) colour: every channel under 100.
+int darkPixels(xcb_connection_t *connection, xcb_window_t window, int x, int y, int width,
+               int height)
+{
+    std::unique_ptr<xcb_get_image_reply_t, decltype(&std::free)> image(
+            xcb_get_image_reply(connection,
+                                xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, window,
+                                              int16_t(x), int16_t(y), uint16_t(width),
+                                              uint16_t(height), ~0u),
+                                nullptr),
+            &std::free);
+    if (!image)
+        return -1;
+    // 24-bit depth comes as 32 bits a pixel, blue first.
+    const uint8_t *pixels = xcb_get_image_data(image.get());
+    const int length = xcb_get_image_data_length(image.get());
+    int count = 0;
+    for (int i = 0; i + 3 < length; i += 4)
+        count += pixels[i] < 100 && pixels[i + 1] < 100 && pixels[i + 2] < 100;
+    return count;
+}
+
+// GNOME's dark theme through Qt's GTK 3 platform theme: the captions on the fixed cyan and pink
+// stay dark and readable, while the fields take the theme's dark background.
+TEST(DarkDesktopTheme, KeepsTheCaptionsDarkOnTheirFixedColours)
+{
+    QProcessEnvironment dark;
+    dark.insert(QStringLiteral("QT_QPA_PLATFORMTHEME"), QStringLiteral("gtk3"));
+    dark.insert(QStringLiteral("GTK_THEME"), QStringLiteral("Adwaita:dark"));
+    RealProgram real(dark);
+    ASSERT_EQ(real.failure(), "");
+
+    struct Area
+    {
+        const char *name;
+        int left, top, width, height; // twips
+    };
+    const Area captions[] = {{"Label1", 5880, 4800, 3015, 375},
+                             {"Label6", 6480, 7440, 2175, 255},
+                             {"Label14", 7560, 5400, 975, 255},
+                             {"Command1", 6240, 8520, 975, 495},
+                             {"Command2", 7440, 8520, 975, 495}};
+    const Area text1{"Text1", 7560, 5640, 975, 285};
+    const auto darkIn = [&real](const Area &area, int inset) {
+        return darkPixels(real.connection, real.window, area.left / 15 + inset,
+                          area.top / 15 + inset, area.width / 15 - 2 * inset,
+                          area.height / 15 - 2 * inset);
+    };
+    // The window is painted once the theme's dark field shows.
+    const int text1Inside = (text1.width / 15 - 8) * (text1.height / 15 - 8);
+    for (int attempt = 0; attempt < 100 && darkIn(text1, 4) < text1Inside; ++attempt)
+        QThread::msleep(50);
+    EXPECT_EQ(darkIn(text1, 4), text1Inside) << "Text1 is not dark inside: no dark theme";
+    for (const Area &area : captions)
+        EXPECT_GT(darkIn(area, 3), 5) << area.name; // inside the buttons' dark edges
+}
 
 } // namespace
