@@ -1,9 +1,9 @@
 #include "cups_queue.h"
 
-#include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QFile>
-#include <QThread>
+#include <QTimer>
 
 #include <cups/cups.h>
 
@@ -16,7 +16,7 @@ namespace {
 // How long a job the queue took is watched for an early failure. A longer wait would keep the
 // window waiting whenever the printer is merely busy.
 constexpr int watchMilliseconds = 3000;
-constexpr unsigned long pollMilliseconds = 50;
+constexpr int pollMilliseconds = 50;
 
 bool optionIs(const cups_dest_t &dest, const char *name, const char *value)
 {
@@ -54,28 +54,44 @@ ipp_jstate_t jobState(const char *queue, int job)
     return state;
 }
 
-// Watches a job the queue took: false when it fails at once (a filter or the device erred).
-// A job held because the printer stopped on the error is cancelled, so that it does not come
-// out later as well as being saved.
+enum class JobVerdict { Pending, Through, Failed };
+
+// A job's state now: through once the scheduler no longer lists it, failed when a filter or the
+// device erred. A job held because the printer stopped on the error is cancelled, so that it
+// does not come out later as well as being saved.
+JobVerdict judgeJob(const char *queue, int job)
+{
+    const ipp_jstate_t state = jobState(queue, job);
+    if (state == IPP_JSTATE_COMPLETED)
+        return JobVerdict::Through;
+    if (state == IPP_JSTATE_CANCELED || state == IPP_JSTATE_ABORTED)
+        return JobVerdict::Failed;
+    if (state == IPP_JSTATE_STOPPED || queueStopped(queue)) {
+        cupsCancelJob2(CUPS_HTTP_DEFAULT, queue, job, 0);
+        return JobVerdict::Failed;
+    }
+    return JobVerdict::Pending;
+}
+
+// Watches a job the queue took for an early failure: false when it fails within the watch. A
+// job still pending when the watch ends (behind other jobs, or printing) counts as printed. The
+// window keeps painting while it waits, but takes no input until the job is judged.
 bool jobGoesThrough(const char *queue, int job)
 {
-    const QDeadlineTimer deadline(watchMilliseconds);
-    for (;;) {
-        const ipp_jstate_t state = jobState(queue, job);
-        if (state == IPP_JSTATE_COMPLETED)
-            return true;
-        if (state == IPP_JSTATE_CANCELED || state == IPP_JSTATE_ABORTED)
-            return false;
-        if (state == IPP_JSTATE_STOPPED || queueStopped(queue)) {
-            cupsCancelJob2(CUPS_HTTP_DEFAULT, queue, job, 0);
-            return false;
-        }
-        if (deadline.hasExpired())
-            return true; // pending behind other jobs or still printing: the queue has it
-        // The window keeps painting while it waits.
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        QThread::msleep(pollMilliseconds);
+    JobVerdict verdict = judgeJob(queue, job);
+    if (verdict == JobVerdict::Pending) {
+        const QDeadlineTimer deadline(watchMilliseconds);
+        QEventLoop loop;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+            verdict = judgeJob(queue, job);
+            if (verdict != JobVerdict::Pending || deadline.hasExpired())
+                loop.quit();
+        });
+        poll.start(pollMilliseconds);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
+    return verdict != JobVerdict::Failed;
 }
 
 } // namespace
@@ -92,7 +108,7 @@ std::optional<PrintQueue> defaultPrintQueue()
     return queue;
 }
 
-bool submitPdf(const QString &queue, const QString &path, const QString &title)
+bool submitPdfJob(const QString &queue, const QString &path, const QString &title)
 {
     // The scheduler answers with a job id, or 0 when it refused the job.
     const QByteArray name = queue.toUtf8();

@@ -3,15 +3,15 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLibrary>
+#include <QPluginLoader>
 
 namespace platform::qt {
 
 namespace {
 
-// The module's one place: its lib folder, found from the program's own folder by the same
+// The plugin's one place: its lib folder, found from the program's own folder by the same
 // relative path in the installed tree and in the build tree, which is laid out alike.
-QString modulePath()
+QString pluginPath()
 {
     return QDir::cleanPath(QDir(QCoreApplication::applicationDirPath())
                                    .filePath(QStringLiteral(BRANNOCK_MODULE_DIR_FROM_BIN "/")
@@ -20,24 +20,21 @@ QString modulePath()
 
 } // namespace
 
-const PrintQueueModule *loadPrintQueueModule(QString *error)
+PrintQueueSystem *loadPrintQueueSystem(QString *error)
 {
-    const QString path = modulePath();
+    const QString path = pluginPath();
     QString problem;
     if (!QFileInfo::exists(path)) {
-        problem = QStringLiteral("no print module at %1").arg(path);
+        problem = QStringLiteral("no print plugin at %1").arg(path);
     } else {
         // Never unloaded: libcups and Qt Print Support keep state that must outlive the job.
-        QLibrary library(path);
-        if (library.load()) {
-            const auto entry = reinterpret_cast<PrintQueueModuleEntry>(
-                    library.resolve(printQueueModuleEntry));
-            const PrintQueueModule *module = entry ? entry() : nullptr;
-            if (module && module->version == printQueueModuleVersion)
-                return module;
-            problem = QStringLiteral("%1 is not a print module of this version").arg(path);
-        } else {
-            problem = library.errorString();
+        QPluginLoader loader(path);
+        if (auto *system = qobject_cast<PrintQueueSystem *>(loader.instance()))
+            return system;
+        problem = loader.errorString();
+        if (loader.isLoaded()) {
+            problem = QStringLiteral("%1 is not a print plugin of this version").arg(path);
+            loader.unload();
         }
     }
     if (error)

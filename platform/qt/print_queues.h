@@ -1,16 +1,16 @@
 #pragma once
 
-// The program's side of the print system: finds and loads the module brannock_print_queue on
+// The program's side of the print system: finds and loads the plugin brannock_print_queue on
 // first use. Nothing of Qt Print Support or libcups is loaded before.
 
-#include "print_queue_module.h"
+#include "print_queue.h"
 
 #include <QString>
 
 namespace platform::qt {
 
-// The loaded module's table, or null with the reason in `error` when the module is missing or
-// does not fit this program. The module stays loaded until the program ends.
-const PrintQueueModule *loadPrintQueueModule(QString *error);
+// The plugin's print system, or null with the reason in `error` when the plugin is missing or
+// does not fit this program. The plugin stays loaded until the program ends.
+PrintQueueSystem *loadPrintQueueSystem(QString *error);
 
 } // namespace platform::qt

@@ -185,18 +185,17 @@ PrintOutcome QtPrinterSurface::saveAsPdf(PrintOutcome::Status savedStatus) const
 PrintOutcome QtPrinterSurface::printOnDefaultQueue() const
 {
     QString error;
-    const PrintQueueModule *printSystem = loadPrintQueueModule(&error);
+    PrintQueueSystem *printSystem = loadPrintQueueSystem(&error);
     if (!printSystem) {
         // Without the print system the report is not lost: it is saved, and the user told.
         qWarning().noquote() << "Brannock: cannot reach the print system:" << error;
         return saveAsPdf(PrintOutcome::Status::SavedAfterFailure);
     }
-    QString queue;
-    bool ready = false;
-    if (!printSystem->defaultQueue(&queue, &ready))
+    const std::optional<PrintQueue> queue = printSystem->defaultQueue();
+    if (!queue)
         return saveAsPdf(PrintOutcome::Status::SavedNoPrinter);
     // A stopped queue would hold the job until someone resumes it; a rejecting one refuses it.
-    if (!ready)
+    if (!queue->ready)
         return saveAsPdf(PrintOutcome::Status::SavedAfterFailure);
 
     // The job is the document as a PDF on the queue's paper; the scheduler's filters print it.
@@ -204,8 +203,8 @@ PrintOutcome QtPrinterSurface::printOnDefaultQueue() const
     if (!job.open())
         return saveAsPdf(PrintOutcome::Status::SavedAfterFailure);
     job.close();
-    if (!writePdf(job.fileName(), printSystem->defaultPaper(queue))
-        || !printSystem->submitPdf(queue, job.fileName(), QStringLiteral("Brannock")))
+    if (!writePdf(job.fileName(), printSystem->defaultPaper(queue->name))
+        || !printSystem->submitPdf(queue->name, job.fileName(), QStringLiteral("Brannock")))
         return saveAsPdf(PrintOutcome::Status::SavedAfterFailure);
     return {};
 }

@@ -16,6 +16,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -34,6 +35,7 @@ void PrintTo(const QString &text, std::ostream *out)
 
 namespace {
 
+using namespace Qt::Literals::StringLiterals;
 using print_queue::PrivateCups;
 
 const QString queueName = QStringLiteral("Brannock_PDF");
@@ -80,7 +82,7 @@ private:
 
 // Runs the route through the window in a fresh process whose print system is cupsServer.
 WindowRun runWindow(const QString &route, const QString &cupsServer, const TemporaryHome &home,
-                    int timeoutMs)
+                    int timeoutMs, const QString &program = QStringLiteral(PRINT_QUEUE_WINDOW_RUN))
 {
     WindowRun run;
     QTemporaryDir scratch;
@@ -95,7 +97,7 @@ WindowRun runWindow(const QString &route, const QString &cupsServer, const Tempo
     QProcess process;
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(QStringLiteral(PRINT_QUEUE_WINDOW_RUN), QStringList());
+    process.start(program, QStringList());
     const bool finished = process.waitForFinished(timeoutMs);
     if (!finished) {
         process.kill();
@@ -288,7 +290,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, NoPrinter,
 
 // --- A default queue that refuses the job -----------------------------------------------------
 
-enum class Refusal { Stopped, Rejecting, DeviceFails };
+// The last two: the print plugin cannot be loaded, next to a queue that would print.
+enum class Refusal { Stopped, Rejecting, DeviceFails, PluginMissing, NotAPlugin };
 
 struct RefusalCase
 {
@@ -315,12 +318,31 @@ TEST_P(RefusingQueue, SavesTheReportAndSaysPrintingFailed)
     case Refusal::DeviceFails:
         ASSERT_TRUE(cups->addDefaultFailingPrinter(queueName, &error)) << error.toStdString();
         break;
+    case Refusal::PluginMissing:
+    case Refusal::NotAPlugin:
+        ASSERT_TRUE(cups->addDefaultPdfPrinter(queueName, &error)) << error.toStdString();
+        break;
     }
     TemporaryHome home;
     ASSERT_TRUE(home.isValid());
+    // The window program copied to a tree of its own, where the plugin is missing or is a
+    // shared library that is no Qt plugin.
+    QString program = QStringLiteral(PRINT_QUEUE_WINDOW_RUN);
+    if (GetParam().refusal == Refusal::PluginMissing || GetParam().refusal == Refusal::NotAPlugin) {
+        const QDir bin(home.filePath(QStringLiteral("tree/bin")));
+        const QDir plugins(bin.filePath(QStringLiteral(BRANNOCK_MODULE_DIR_FROM_BIN)));
+        ASSERT_TRUE(bin.mkpath(plugins.path()));
+        program = bin.filePath(QFileInfo(program).fileName());
+        ASSERT_TRUE(QFile::copy(QStringLiteral(PRINT_QUEUE_WINDOW_RUN), program));
+        if (GetParam().refusal == Refusal::NotAPlugin) {
+            ASSERT_TRUE(QFile::copy(
+                    QLibraryInfo::path(QLibraryInfo::LibrariesPath) + "/libQt6Core.so.6"_L1,
+                    plugins.filePath(QStringLiteral(BRANNOCK_PRINT_QUEUE_MODULE_FILE))));
+        }
+    }
 
     const WindowRun run
-            = runWindow(QStringLiteral("example"), cups->server(), home, exampleTimeoutMs);
+            = runWindow(QStringLiteral("example"), cups->server(), home, exampleTimeoutMs, program);
     ASSERT_TRUE(run.ended) << run.output.toStdString();
     EXPECT_EQ(run.prompts, 21);
     const QStringList message = messageLines(run);
@@ -339,7 +361,9 @@ TEST_P(RefusingQueue, SavesTheReportAndSaysPrintingFailed)
 INSTANTIATE_TEST_SUITE_P(Cases, RefusingQueue,
                          ::testing::Values(RefusalCase{"Stopped", Refusal::Stopped},
                                            RefusalCase{"Rejecting", Refusal::Rejecting},
-                                           RefusalCase{"DeviceFails", Refusal::DeviceFails}),
+                                           RefusalCase{"DeviceFails", Refusal::DeviceFails},
+                                           RefusalCase{"PluginMissing", Refusal::PluginMissing},
+                                           RefusalCase{"NotAPlugin", Refusal::NotAPlugin}),
                          rowName<RefusalCase>);
 
 // --- A documents folder that cannot be written ------------------------------------------------
