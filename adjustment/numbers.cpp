@@ -4,7 +4,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstddef>
-#include <limits>
 #include <system_error>
 
 namespace adjustment {

@@ -35,7 +35,7 @@ platform::PrintOutcome printReport(platform::PrinterSurface &printer, const Leve
     printer.printEmptyLine();
     printer.setFontSize(10);
 
-    // Known elevations are formatted from the values as typed, without rounding first.
+    // Known elevations are the values read from their texts, formatted without rounding first.
     const auto n1 = static_cast<std::size_t>(route.N1);
     printer.printLine(23, {concat(texts::StartLabel, route.Names[0], texts::StartElevation),
                            metresText(route.haValue)});

@@ -46,9 +46,12 @@ public:
 struct PrintOutcome
 {
     enum class Status {
-        Printed,           // sent to the default printer
-        SavedNoPrinter,    // no usable printer; saved as a PDF at `path`
-        SavedAfterFailure, // the printer failed the job; saved as a PDF at `path`
+        Printed,        // sent to the default printer
+        SavedNoPrinter, // no usable printer; saved as a PDF at `path`
+        // printing failed: the print plugin could not be loaded, the default queue is stopped
+        // or refuses jobs, the job's file could not be written, or the scheduler or the device
+        // failed the job; saved as a PDF at `path`
+        SavedAfterFailure,
         FolderNotWritable, // no printer, and the folder `path` cannot be created or written
         FileNotWritable,   // no printer, and the PDF file `path` cannot be written
     };

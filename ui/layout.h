@@ -26,15 +26,35 @@ constexpr int standardPixelSize = 11;
 constexpr int titlePixelSize = 21;
 constexpr int headingPixelSize = 16;
 
-struct Box
+// A control's rectangle: top-left corner and size.
+struct Rect
 {
-    const char *name;
     int left;
     int top;
     int width;
     int height;
+};
+
+struct Field
+{
+    const char *name;
+    Rect box;
     int tabIndex;
-    const char *caption; // UTF-8; empty for fields
+};
+
+struct Button
+{
+    const char *name;
+    Rect box;
+    int tabIndex;
+    const char *caption; // UTF-8
+};
+
+struct Label
+{
+    const char *name;
+    Rect box;
+    const char *caption; // UTF-8
     Font font;
 };
 
@@ -47,43 +67,43 @@ struct LineEnds
     int y2;
 };
 
-inline constexpr std::array<Box, 9> fields{{
-        {"Text1", 7560, 5640, 975, 285, 1, "", Font::Standard},
-        {"Text2", 8880, 5640, 975, 285, 2, "", Font::Standard},
-        {"Text3", 5880, 6360, 1215, 285, 11, "", Font::Standard},
-        {"Text4", 7440, 6360, 1095, 285, 12, "", Font::Standard},
-        {"Text5", 4560, 5640, 2655, 285, 18, "", Font::Standard},
-        {"Text6", 6120, 8040, 975, 285, 13, "", Font::Standard},
-        {"Text7", 7560, 8040, 1095, 285, 14, "", Font::Standard},
-        {"Text8", 8880, 6360, 1215, 285, 16, "", Font::Standard},
-        {"Text9", 4560, 6360, 975, 285, 20, "", Font::Standard},
+inline constexpr std::array<Field, 9> fields{{
+        {"Text1", {7560, 5640, 975, 285}, 1},
+        {"Text2", {8880, 5640, 975, 285}, 2},
+        {"Text3", {5880, 6360, 1215, 285}, 11},
+        {"Text4", {7440, 6360, 1095, 285}, 12},
+        {"Text5", {4560, 5640, 2655, 285}, 18},
+        {"Text6", {6120, 8040, 975, 285}, 13},
+        {"Text7", {7560, 8040, 1095, 285}, 14},
+        {"Text8", {8880, 6360, 1215, 285}, 16},
+        {"Text9", {4560, 6360, 975, 285}, 20},
 }};
 
-inline constexpr std::array<Box, 2> buttons{{
-        {"Command1", 6240, 8520, 975, 495, 9, "进行计 算", Font::Standard},
-        {"Command2", 7440, 8520, 975, 495, 10, "退出计算", Font::Standard},
+inline constexpr std::array<Button, 2> buttons{{
+        {"Command1", {6240, 8520, 975, 495}, 9, "进行计 算"},
+        {"Command2", {7440, 8520, 975, 495}, 10, "退出计算"},
 }};
 
-inline constexpr std::array<Box, 19> labels{{
-        {"Label1", 5880, 4800, 3015, 375, 0, "B r a n n o c k", Font::Title},
-        {"Label2", 6360, 7800, 615, 255, 3, "点  名", Font::Standard},
-        {"Label4", 5760, 6120, 1575, 255, 4, "距离(前后视距和)", Font::Standard},
-        {"Label5", 7680, 6120, 615, 255, 5, "高   差 ", Font::Standard},
-        {"Label6", 6480, 7440, 2175, 255, 15, "( 计 算 结 果 ）", Font::Heading},
-        {"Label7", 7680, 7800, 615, 255, 6, "高   程", Font::Standard},
-        {"Label9", 9000, 6120, 975, 255, 17, "高差闭合差 ", Font::Standard},
-        {"Label10", 5160, 5400, 1455, 255, 19, "未知点个数说明", Font::Standard},
-        {"Label11", 4800, 6120, 615, 255, 21, "点  名  ", Font::Standard},
-        {"Label12", 7200, 5640, 375, 255, 22, " Ha", Font::Standard},
-        {"Label13", 8520, 5640, 375, 255, 23, " Hb", Font::Standard},
-        {"Label14", 7560, 5400, 975, 255, 7, "起始点高程 ", Font::Standard},
-        {"Label15", 8880, 5400, 975, 255, 8, "闭合点高程 ", Font::Standard},
-        {"Label16", 4200, 6360, 375, 255, 24, " N$", Font::Standard},
-        {"Label17", 7080, 6360, 375, 255, 25, " dh", Font::Standard},
-        {"Label18", 5640, 6360, 255, 255, 26, " S", Font::Standard},
-        {"Label19", 8520, 6360, 375, 255, 27, " Fh", Font::Standard},
-        {"Label20", 5760, 8040, 375, 255, 28, " N$", Font::Standard},
-        {"Label21", 7200, 8040, 375, 255, 29, " Hp", Font::Standard},
+inline constexpr std::array<Label, 19> labels{{
+        {"Label1", {5880, 4800, 3015, 375}, "B r a n n o c k", Font::Title},
+        {"Label2", {6360, 7800, 615, 255}, "点  名", Font::Standard},
+        {"Label4", {5760, 6120, 1575, 255}, "距离(前后视距和)", Font::Standard},
+        {"Label5", {7680, 6120, 615, 255}, "高   差 ", Font::Standard},
+        {"Label6", {6480, 7440, 2175, 255}, "( 计 算 结 果 ）", Font::Heading},
+        {"Label7", {7680, 7800, 615, 255}, "高   程", Font::Standard},
+        {"Label9", {9000, 6120, 975, 255}, "高差闭合差 ", Font::Standard},
+        {"Label10", {5160, 5400, 1455, 255}, "未知点个数说明", Font::Standard},
+        {"Label11", {4800, 6120, 615, 255}, "点  名  ", Font::Standard},
+        {"Label12", {7200, 5640, 375, 255}, " Ha", Font::Standard},
+        {"Label13", {8520, 5640, 375, 255}, " Hb", Font::Standard},
+        {"Label14", {7560, 5400, 975, 255}, "起始点高程 ", Font::Standard},
+        {"Label15", {8880, 5400, 975, 255}, "闭合点高程 ", Font::Standard},
+        {"Label16", {4200, 6360, 375, 255}, " N$", Font::Standard},
+        {"Label17", {7080, 6360, 375, 255}, " dh", Font::Standard},
+        {"Label18", {5640, 6360, 255, 255}, " S", Font::Standard},
+        {"Label19", {8520, 6360, 375, 255}, " Fh", Font::Standard},
+        {"Label20", {5760, 8040, 375, 255}, " N$", Font::Standard},
+        {"Label21", {7200, 8040, 375, 255}, " Hp", Font::Standard},
 }};
 
 inline constexpr std::array<LineEnds, 8> lines{{

@@ -21,23 +21,23 @@ namespace ui {
 
 namespace {
 
-const QColor windowColour(192, 255, 255);
-const QColor buttonColour(255, 192, 192);
-const QColor lineColour(255, 0, 0);
+constexpr QRgb windowColour = qRgb(192, 255, 255);
+constexpr QRgb buttonColour = qRgb(255, 192, 192);
+constexpr QRgb lineColour = qRgb(255, 0, 0);
 // Captions are drawn on fixed light backgrounds, so their colour is fixed too: a theme's text
 // colour (light under a dark theme) would be unreadable on them.
-const QColor captionColour(0, 0, 0);
+constexpr QRgb captionColour = qRgb(0, 0, 0);
 // The buttons' faces in their own colour with a raised edge. Styles shade a palette's button
 // colour (Fusion pales it to near white), so the face is given by a style sheet.
-const QString buttonStyle = QStringLiteral(
-        "QPushButton { background-color: rgb(255, 192, 192); color: rgb(0, 0, 0);"
-        " border-style: solid; border-width: 1px 2px 2px 1px; border-radius: 0px;"
-        " border-color: rgb(255, 255, 255) rgb(96, 96, 96) rgb(96, 96, 96) rgb(255, 255, 255); }"
-        "QPushButton:focus { border-color: rgb(0, 0, 0); }"
-        "QPushButton:pressed { border-width: 2px 1px 1px 2px;"
-        " border-color: rgb(96, 96, 96) rgb(255, 255, 255) rgb(255, 255, 255) rgb(96, 96, 96); }");
+constexpr char buttonStyle[]
+        = "QPushButton { background-color: rgb(255, 192, 192); color: rgb(0, 0, 0);"
+          " border-style: solid; border-width: 1px 2px 2px 1px; border-radius: 0px;"
+          " border-color: rgb(255, 255, 255) rgb(96, 96, 96) rgb(96, 96, 96) rgb(255, 255, 255); }"
+          "QPushButton:focus { border-color: rgb(0, 0, 0); }"
+          "QPushButton:pressed { border-width: 2px 1px 1px 2px;"
+          " border-color: rgb(96, 96, 96) rgb(255, 255, 255) rgb(255, 255, 255) rgb(96, 96, 96); }";
 
-QRect pixelRect(const layout::Box &box)
+QRect pixelRect(const layout::Rect &box)
 {
     return {layout::px(box.left), layout::px(box.top), layout::px(box.width),
             layout::px(box.height)};
@@ -82,7 +82,7 @@ QString spokenName(const QLabel *heading, const QLabel *symbol)
     return name;
 }
 
-void paint(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+void paint(QWidget *widget, QPalette::ColorRole role, QRgb colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(role, colour);
@@ -105,11 +105,11 @@ MainWindow::MainWindow(QWidget *parent)
 
     // Labels and lines first: later siblings are drawn above earlier ones, and fields and
     // buttons must cover the labels' overlapping edges.
-    for (const layout::Box &box : layout::labels) {
-        auto *label = new QLabel(QString::fromUtf8(box.caption), this);
-        name(label, box.name);
-        label->setGeometry(pixelRect(box));
-        label->setFont(fonts.of(box.font));
+    for (const layout::Label &control : layout::labels) {
+        auto *label = new QLabel(QString::fromUtf8(control.caption), this);
+        name(label, control.name);
+        label->setGeometry(pixelRect(control.box));
+        label->setFont(fonts.of(control.font));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(false);
         label->setAutoFillBackground(true);
@@ -130,12 +130,12 @@ MainWindow::MainWindow(QWidget *parent)
     }
 
     std::vector<std::pair<int, QWidget *>> focusable;
-    for (const layout::Box &box : layout::fields) {
+    for (const layout::Field &control : layout::fields) {
         auto *edit = new QLineEdit(this);
-        name(edit, box.name);
-        edit->setGeometry(pixelRect(box));
+        name(edit, control.name);
+        edit->setGeometry(pixelRect(control.box));
         edit->setMaxLength(std::numeric_limits<int>::max());
-        focusable.emplace_back(box.tabIndex, edit);
+        focusable.emplace_back(control.tabIndex, edit);
     }
     for (const layout::FieldLabels &names : layout::fieldLabels) {
         auto *field = findChild<QLineEdit *>(QString::fromLatin1(names.field));
@@ -147,17 +147,17 @@ MainWindow::MainWindow(QWidget *parent)
         if (symbol)
             symbol->setBuddy(field);
     }
-    for (const layout::Box &box : layout::buttons) {
-        auto *button = new QPushButton(QString::fromUtf8(box.caption), this);
-        name(button, box.name);
-        button->setGeometry(pixelRect(box));
+    for (const layout::Button &control : layout::buttons) {
+        auto *button = new QPushButton(QString::fromUtf8(control.caption), this);
+        name(button, control.name);
+        button->setGeometry(pixelRect(control.box));
         // Neither is the default nor the cancel button: Enter and Esc in a field click none.
         button->setAutoDefault(false);
         button->setDefault(false);
         paint(button, QPalette::Button, buttonColour);
         paint(button, QPalette::ButtonText, captionColour);
-        button->setStyleSheet(buttonStyle);
-        focusable.emplace_back(box.tabIndex, button);
+        button->setStyleSheet(QString::fromLatin1(buttonStyle));
+        focusable.emplace_back(control.tabIndex, button);
     }
     connect(findChild<QPushButton *>(QStringLiteral("Command1")), &QPushButton::clicked, this,
             &MainWindow::Command1_Click);

@@ -6,9 +6,18 @@ namespace platform::qt {
 
 namespace {
 
-const QString songName = QStringLiteral("宋体");
-const QString sansName = QStringLiteral("Microsoft Sans Serif");
-const QString chineseSans = QStringLiteral("WenQuanYi Zen Hei");
+QString songName()
+{
+    return QStringLiteral("宋体");
+}
+QString sansName()
+{
+    return QStringLiteral("Microsoft Sans Serif");
+}
+QString chineseSans()
+{
+    return QStringLiteral("WenQuanYi Zen Hei");
+}
 
 QStringList installedOnly(const QStringList &wanted)
 {
@@ -26,18 +35,18 @@ QStringList installedOnly(const QStringList &wanted)
 QStringList fontFamilies(const QString &name)
 {
     QStringList families;
-    if (name == songName || name.compare(QStringLiteral("SimSun"), Qt::CaseInsensitive) == 0) {
-        families = installedOnly({songName, QStringLiteral("SimSun"),
-                                  QStringLiteral("AR PL UMing CN"), chineseSans});
-    } else if (name.compare(sansName, Qt::CaseInsensitive) == 0) {
+    if (name == songName() || name.compare(QStringLiteral("SimSun"), Qt::CaseInsensitive) == 0) {
+        families = installedOnly({songName(), QStringLiteral("SimSun"),
+                                  QStringLiteral("AR PL UMing CN"), chineseSans()});
+    } else if (name.compare(sansName(), Qt::CaseInsensitive) == 0) {
         // The first Latin sans found, then the Chinese one for Han text.
         const QStringList latin = installedOnly(
-                {sansName, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+                {sansName(), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
         if (!latin.isEmpty())
             families << latin.first();
-        families << installedOnly({chineseSans});
+        families << installedOnly({chineseSans()});
     } else {
-        families << name << installedOnly({chineseSans});
+        families << name << installedOnly({chineseSans()});
     }
     if (families.isEmpty())
         families << name;

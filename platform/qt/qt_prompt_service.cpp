@@ -14,9 +14,18 @@ namespace platform::qt {
 
 namespace {
 
-const QString title = QStringLiteral("Brannock");
-const QString okText = QStringLiteral("确定");
-const QString cancelText = QStringLiteral("取消");
+QString title()
+{
+    return QStringLiteral("Brannock");
+}
+QString okText()
+{
+    return QStringLiteral("确定");
+}
+QString cancelText()
+{
+    return QStringLiteral("取消");
+}
 // Wide enough for a short prompt on one line; longer ones wrap.
 constexpr int promptMinimumWidth = 360;
 
@@ -32,15 +41,15 @@ std::string QtPromptService::inputBox(const std::string &prompt)
     // returns, and returns Rejected should the window take the box with it while it is open.
     auto *dialog = new QInputDialog(m_window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowTitle(title);
+    dialog->setWindowTitle(title());
     dialog->setInputMode(QInputDialog::TextInput);
     // The edit line's default limit of 32767 characters would cut a long reply without a word.
     if (auto *line = dialog->findChild<QLineEdit *>())
         line->setMaxLength(std::numeric_limits<int>::max());
     dialog->setLabelText(toQString(prompt));
     dialog->setTextValue(QString());
-    dialog->setOkButtonText(okText);
-    dialog->setCancelButtonText(cancelText);
+    dialog->setOkButtonText(okText());
+    dialog->setCancelButtonText(cancelText());
     dialog->setMinimumWidth(promptMinimumWidth);
     for (QLabel *label : dialog->findChildren<QLabel *>())
         label->setWordWrap(true);
@@ -65,10 +74,10 @@ void QtPromptService::showMessage(const std::string &text)
     auto *box = new QMessageBox(m_window);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setIcon(QMessageBox::Information);
-    box->setWindowTitle(title);
+    box->setWindowTitle(title());
     box->setText(toQString(text));
     box->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QPushButton *ok = box->addButton(okText, QMessageBox::AcceptRole);
+    QPushButton *ok = box->addButton(okText(), QMessageBox::AcceptRole);
     box->setDefaultButton(ok);
     box->setEscapeButton(ok);
     box->exec();

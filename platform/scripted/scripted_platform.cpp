@@ -31,7 +31,6 @@ void ScriptedPlatform::record(std::string line)
 
 std::string ScriptedPlatform::inputBox(const std::string &prompt)
 {
-    ++m_promptCount;
     record("ask: " + prompt);
     if (m_next < m_replies.size())
         return m_replies[m_next++];

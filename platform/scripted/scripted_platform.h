@@ -56,7 +56,6 @@ public:
     const std::vector<std::string> &printedLines() const { return m_printed; }
     const std::string &fieldText(Field field) const;
 
-    std::size_t promptCount() const { return m_promptCount; }
     std::size_t repliesLeft() const { return m_replies.size() - m_next; }
     std::size_t documentsEnded() const { return m_documents; }
 
@@ -71,7 +70,6 @@ private:
     std::vector<std::string> m_log;
     std::vector<std::string> m_printed;
     std::array<std::string, 9> m_fields;
-    std::size_t m_promptCount = 0;
     std::size_t m_documents = 0;
 };
 

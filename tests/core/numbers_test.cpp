@@ -180,8 +180,12 @@ TEST(RoundHalfEven, LeavesNonFiniteValuesAlone)
 // change how numbers are read or written.
 TEST(Numbers, IgnoreACommaDecimalLocale)
 {
-    const char *previous = std::setlocale(LC_ALL, nullptr);
-    const std::string saved = previous ? previous : "C";
+    // Puts the process locale back however the test ends.
+    struct RestoredLocale
+    {
+        std::string saved = std::setlocale(LC_ALL, nullptr);
+        ~RestoredLocale() { std::setlocale(LC_ALL, saved.c_str()); }
+    } restored;
     if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
         GTEST_SKIP() << "locale de_DE.UTF-8 is not installed (the install script generates it)";
     ASSERT_EQ(std::string(std::localeconv()->decimal_point), ",");
@@ -191,7 +195,6 @@ TEST(Numbers, IgnoreACommaDecimalLocale)
     EXPECT_EQ(generalText(12.5), "12.5");
     EXPECT_EQ(generalText(-1.5e20), "-1.5E+20");
     EXPECT_EQ(fixed3Text(10.197), "10.197");
-    std::setlocale(LC_ALL, saved.c_str());
 }
 
 } // namespace
