@@ -292,13 +292,14 @@ void measureStartUp(const std::string &platform, const Environment &environment,
     Side real{BENCH_START_REAL, {}, {}, {}, {}, {}, {}};
     Side bare{BENCH_START_BARE, {}, {}, {}, {}, {}, {}};
     Side linked{BENCH_START_BARE_LINKED, {}, {}, {}, {}, {}, {}};
+    Side captions{BENCH_START_CAPTIONS, {}, {}, {}, {}, {}, {}};
     // One unmeasured run each: the font and shader caches are then as warm for every side.
-    for (Side *side : {&bare, &real, &linked})
+    for (Side *side : {&bare, &real, &linked, &captions})
         runChild(side->program, {}, environment);
     for (int r = 0; r < runs; ++r) {
-        // The order turns every run, so a drift of the machine weighs on both sides alike.
-        std::vector<Side *> order = {&bare, &real, &linked};
-        std::rotate(order.begin(), order.begin() + r % 3, order.end());
+        // The order turns every run, so a drift of the machine weighs on every side alike.
+        std::vector<Side *> order = {&bare, &real, &linked, &captions};
+        std::rotate(order.begin(), order.begin() + r % 4, order.end());
         for (Side *side : order) {
             const ChildRun run = runChild(side->program, {}, environment);
             if (!run.ok)
@@ -314,30 +315,55 @@ void measureStartUp(const std::string &platform, const Environment &environment,
             side->paintMs.push_back(ms("first_paint_ns"));
         }
     }
-    Row startUp{"start-up to first frame", platform, "ms",       {real.frameMs},
-                Figure{bare.frameMs},      1,        "<= 1.15x", ""};
+    // Against a bare window, which draws no text, and against the captions floor, which draws
+    // the window's Chinese captions and is the fair floor: the target is set against it.
+    g_rows.push_back({"start-up, bare floor",
+                      platform,
+                      "ms",
+                      {real.frameMs},
+                      Figure{bare.frameMs},
+                      1,
+                      "-",
+                      ""});
+    Row startUp{"start-up, captions floor", platform, "ms",       {real.frameMs},
+                Figure{captions.frameMs},   1,        "<= 1.15x", ""};
     startUp.met = yesNo(ratioOf(startUp) <= 1.15);
     g_rows.push_back(startUp);
-    Row memory{"peak memory (max RSS)", platform, "MiB",      {real.peakMib},
-               Figure{bare.peakMib},    1,        "<= 1.15x", ""};
+    g_rows.push_back({"peak memory (max RSS), bare floor",
+                      platform,
+                      "MiB",
+                      {real.peakMib},
+                      Figure{bare.peakMib},
+                      1,
+                      "-",
+                      ""});
+    Row memory{"peak memory (max RSS), captions floor",
+               platform,
+               "MiB",
+               {real.peakMib},
+               Figure{captions.peakMib},
+               1,
+               "<= 1.15x",
+               ""};
     memory.met = yesNo(ratioOf(memory) <= 1.15);
     g_rows.push_back(memory);
 
     // Where the start-up goes, each phase from fork(): for finding what costs, not a target.
     std::printf("start-up phases on %s, medians in ms from fork() (real / bare / bare linked "
-                "like the program):\n",
+                "like the program / captions):\n",
                 platform.c_str());
-    const auto phase = [](const char *name, const std::vector<double> &a,
-                          const std::vector<double> &b, const std::vector<double> &c) {
-        std::printf("  %-34s %8s / %8s / %8s\n", name, fixed(median(a), 1).c_str(),
-                    fixed(median(b), 1).c_str(), fixed(median(c), 1).c_str());
+    const auto phase = [&](const char *name, std::vector<double> Side::*figure) {
+        std::printf("  %-34s %8s / %8s / %8s / %8s\n", name, fixed(median(real.*figure), 1).c_str(),
+                    fixed(median(bare.*figure), 1).c_str(),
+                    fixed(median(linked.*figure), 1).c_str(),
+                    fixed(median(captions.*figure), 1).c_str());
     };
-    phase("main() entered (loading, linking)", real.mainMs, bare.mainMs, linked.mainMs);
-    phase("QApplication and font set up", real.appMs, bare.appMs, linked.appMs);
-    phase("window built", real.builtMs, bare.builtMs, linked.builtMs);
-    phase("first paint event", real.paintMs, bare.paintMs, linked.paintMs);
-    phase("first frame painted", real.frameMs, bare.frameMs, linked.frameMs);
-    phase("peak memory [MiB]", real.peakMib, bare.peakMib, linked.peakMib);
+    phase("main() entered (loading, linking)", &Side::mainMs);
+    phase("QApplication and font set up", &Side::appMs);
+    phase("window built", &Side::builtMs);
+    phase("first paint event", &Side::paintMs);
+    phase("first frame painted", &Side::frameMs);
+    phase("peak memory [MiB]", &Side::peakMib);
     std::printf("\n");
     std::fflush(stdout);
 }
