@@ -14,6 +14,7 @@
 #include <QPdfWriter>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <QTextLayout>
 #include <QtDebug>
 
 namespace platform::qt {
@@ -45,6 +46,25 @@ QString reportFolder()
     if (folder.isEmpty() || !QDir().mkpath(folder) || !QFileInfo(folder).isWritable())
         return {};
     return folder;
+}
+
+// A line too long for `width` twips cut into pieces that fit, one per printed line: at a blank
+// or between Han characters where possible, else between graphemes. Each piece holds at least
+// one grapheme, so a line that starts past the edge still comes to an end.
+QStringList linePieces(const QString &text, double width, const QFont &font, QPaintDevice *device)
+{
+    QTextLayout layout(text, font, device);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    QStringList pieces;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        pieces << text.mid(line.textStart(), line.textLength());
+    }
+    layout.endLayout();
+    return pieces;
 }
 
 } // namespace
@@ -87,8 +107,9 @@ bool QtPrinterSurface::writePdf(const QString &path, const QPageSize &paper) con
             paper.isValid() ? paper : QPageSize(QPageSize::A4), QPageLayout::Portrait,
             QMarginsF(pdfMarginPoints, pdfMarginPoints, pdfMarginPoints, pdfMarginPoints),
             QPageLayout::Point);
-    // The printable bottom comes from the page's margins; then the origin moves to the paper's
-    // corner, since positions count from there.
+    // The printable right and bottom come from the page's margins; then the origin moves to the
+    // paper's corner, since positions count from there.
+    const double printableRight = layout.paintRect(QPageLayout::Point).right() * twipsPerPoint;
     const double printableBottom = layout.paintRect(QPageLayout::Point).bottom() * twipsPerPoint;
     QPageLayout fullPage = layout;
     fullPage.setMode(QPageLayout::FullPageMode);
@@ -126,20 +147,28 @@ bool QtPrinterSurface::writePdf(const QString &path, const QPageSize &paper) con
             metrics = QFontMetricsF(font, &pdf);
             painter.setFont(font);
             break;
-        case Operation::Kind::Line:
-            if (y + metrics.height() > printableBottom && y > topOfNewPageTwips) {
-                if (!pdf.newPage()) {
-                    ok = false;
-                    break;
-                }
-                y = topOfNewPageTwips;
-            }
+        case Operation::Kind::Line: {
             if (operation.column)
                 x = (*operation.column - 1) * metrics.horizontalAdvance(QLatin1Char('0'));
-            painter.drawText(QPointF(x, y + metrics.ascent()), operation.text);
+            // A line too long for the paper goes on at the same x on the lines below.
+            const double width = printableRight - x;
+            const QStringList pieces = metrics.horizontalAdvance(operation.text) <= width
+                                               ? QStringList(operation.text)
+                                               : linePieces(operation.text, width, font, &pdf);
+            for (const QString &piece : pieces) {
+                if (y + metrics.height() > printableBottom && y > topOfNewPageTwips) {
+                    if (!pdf.newPage()) {
+                        ok = false;
+                        break;
+                    }
+                    y = topOfNewPageTwips;
+                }
+                painter.drawText(QPointF(x, y + metrics.ascent()), piece);
+                y += metrics.lineSpacing();
+            }
             x = 0;
-            y += metrics.lineSpacing();
             break;
+        }
         case Operation::Kind::EmptyLine:
             x = 0;
             y += metrics.lineSpacing();

@@ -17,8 +17,9 @@ namespace platform::qt {
 //
 // Reading of the page: positions are twips from the paper's top-left corner. A positioning
 // item with column count c puts the line at x = (c - 1) x the width of "0" in the current font.
-// A line end moves to x = 0 and one line height down. A line that would run past the printable
-// bottom starts a new page, where printing goes on at y = 1000 twips.
+// A line end moves to x = 0 and one line height down. A line too long for the printable width
+// goes on at the same x on the next line. A line that would run past the printable bottom
+// starts a new page, where printing goes on at y = 1000 twips.
 class QtPrinterSurface final : public PrinterSurface
 {
 public:

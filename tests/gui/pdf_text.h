@@ -3,10 +3,19 @@
 // Reads a PDF's text with pdftotext in drawing order.
 
 #include <QProcess>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
 #include <gtest/gtest.h>
+
+#include <ostream>
+
+// QString in gtest's messages as text rather than bytes; found by argument-dependent lookup.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 // A PDF carries glyphs at positions, not blank characters: pdftotext rebuilds the blanks from
 // the gaps, so a run of blanks comes back as one. Lines are compared with runs of blanks made
@@ -25,13 +34,20 @@ inline QStringList blanksFolded(const QStringList &lines)
 }
 
 // The non-empty lines of a PDF's text, blanks folded, in the order they were drawn; the page
-// count from pdftotext's form feeds.
-inline QStringList pdfTextLines(const QString &path, int *pageCount = nullptr)
+// count from pdftotext's form feeds. Given an area of the page in points, only the text inside.
+inline QStringList pdfTextLines(const QString &path, int *pageCount = nullptr,
+                                const QRect &area = {})
 {
+    QStringList arguments
+            = {QStringLiteral("-raw"), QStringLiteral("-enc"), QStringLiteral("UTF-8")};
+    if (!area.isNull()) {
+        arguments << QStringLiteral("-x") << QString::number(area.x()) << QStringLiteral("-y")
+                  << QString::number(area.y()) << QStringLiteral("-W")
+                  << QString::number(area.width()) << QStringLiteral("-H")
+                  << QString::number(area.height());
+    }
     QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"),
-                    {QStringLiteral("-raw"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), path,
-                     QStringLiteral("-")});
+    pdftotext.start(QStringLiteral("pdftotext"), arguments << path << QStringLiteral("-"));
     if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0) {
         ADD_FAILURE() << "pdftotext failed on " << path.toStdString();
         return {};
@@ -46,4 +62,23 @@ inline QStringList pdfTextLines(const QString &path, int *pageCount = nullptr)
             lines << folded;
     }
     return lines;
+}
+
+// A line too long for the paper comes back as several: joins them into the expected line they
+// make up, with the blank the line broke at put back.
+inline QStringList joinedAs(QStringList printed, const QStringList &expected)
+{
+    QStringList joined;
+    for (const QString &line : expected) {
+        if (printed.isEmpty())
+            break;
+        QString whole = printed.takeFirst();
+        while (whole.size() < line.size() && !printed.isEmpty()) {
+            if (line[whole.size()] == QLatin1Char(' '))
+                whole += QLatin1Char(' ');
+            whole += printed.takeFirst();
+        }
+        joined << whole;
+    }
+    return joined + printed;
 }

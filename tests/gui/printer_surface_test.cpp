@@ -1,6 +1,6 @@
 // The report on Qt Print Support, saved as a PDF since the tests have no printer: real text,
-// page breaks for long routes, names that never overwrite, and the outcome when nothing can be
-// written.
+// page breaks for long routes, lines too long for the paper, names that never overwrite, and the
+// outcome when nothing can be written.
 
 #include "pdf_text.h"
 
@@ -40,45 +40,112 @@ protected:
     QByteArray m_savedHome;
 };
 
-using LongRoute = TemporaryHome;
-
-TEST_F(LongRoute, PrintsEveryPointInOrderOverSeveralPages)
+// Point i of the routes below stands at 100 + 0.01 i metres; written with three decimals.
+QString elevation(std::size_t i)
 {
-    // 150 points, 151 segments of 10 units rising 0.01 m each: Ha 100, Hb 101.51, no closure
-    // error, so point I stands at 100 + 0.01 I.
-    constexpr int points = 150;
-    std::vector<std::string> replies = {"150", "100", "", "101.51", "", "A"};
-    for (int i = 1; i <= points + 1; ++i) {
-        if (i <= points)
-            replies.push_back("P" + std::to_string(i));
-        else
-            replies.push_back("B");
-        replies.insert(replies.end(), {"10", "", "0.01", ""});
-    }
-    replies.insert(replies.end(), points + 2, "");
+    return QStringLiteral("%1.%2").arg(100 + i / 100).arg(i % 100 * 10, 3, 10, QLatin1Char('0'));
+}
+
+// Runs a route through the named points, first to last, with Ha 100 and each segment 10 units
+// rising 0.01 m, so there is no closure error. Returns the saved report's path.
+QString printRoute(const std::vector<std::string> &names)
+{
+    const std::size_t last = names.size() - 1;
+    std::vector<std::string> replies
+            = {std::to_string(last - 1), "100", "", elevation(last).toStdString(), "", names[0]};
+    for (std::size_t i = 1; i <= last; ++i)
+        replies.insert(replies.end(), {names[i], "10", "", "0.01", ""});
+    replies.insert(replies.end(), last + 1, "");
     platform::ScriptedPlatform scripted(replies);
     platform::qt::QtPrinterSurface printer;
     platform::Services services{scripted, scripted, printer};
 
-    ASSERT_EQ(adjustment::performRun(services), adjustment::RunEnd::Completed);
-    ASSERT_EQ(scripted.logOf("message: ").size(), 1u);
-    const std::string message = scripted.logOf("message: ").front();
-    const QString path = QString::fromStdString(message.substr(message.find('\n') + 1));
-    ASSERT_TRUE(QFileInfo::exists(path)) << message;
+    EXPECT_EQ(adjustment::performRun(services), adjustment::RunEnd::Completed);
+    const std::vector<std::string> messages = scripted.logOf("message: ");
+    EXPECT_EQ(messages.size(), 1u);
+    const std::string message = messages.empty() ? std::string() : messages.back();
+    return QString::fromStdString(message.substr(message.find('\n') + 1));
+}
 
+// The report printRoute gives, blanks folded.
+QStringList routeReport(const std::vector<std::string> &names)
+{
+    const std::size_t last = names.size() - 1;
+    QStringList lines = {QStringLiteral("Tarnovel"),
+                         QStringLiteral("起始点%1 高程 : Ha=%2 米")
+                                 .arg(QString::fromStdString(names[0]), elevation(0)),
+                         QStringLiteral("闭合点%1 高程 : Hb=%2 米")
+                                 .arg(QString::fromStdString(names[last]), elevation(last))};
+    for (std::size_t i = 0; i <= last; ++i)
+        lines << QStringLiteral("%1 :%2 米").arg(QString::fromStdString(names[i]), elevation(i));
+    lines << QStringLiteral("路线闭合差 : fh=0.000 米");
+    return blanksFolded(lines);
+}
+
+// Point 0 is A, the last B, the others P1, P2, ...; point `longAt` takes `longName` instead.
+std::vector<std::string> route(int between, int longAt = -1, const std::string &longName = {})
+{
+    std::vector<std::string> names;
+    for (int i = 0; i <= between + 1; ++i)
+        names.push_back(i == longAt        ? longName
+                        : i == 0           ? "A"
+                        : i == between + 1 ? "B"
+                                           : "P" + std::to_string(i));
+    return names;
+}
+
+using LongRoute = TemporaryHome;
+
+TEST_F(LongRoute, PrintsEveryPointInOrderOverSeveralPages)
+{
     int pages = 0;
-    const QStringList lines = pdfTextLines(path, &pages);
-    QStringList expected
-            = {QStringLiteral("Tarnovel"), QStringLiteral("起始点A 高程  :   Ha=100.000 米"),
-               QStringLiteral("闭合点B 高程  :   Hb=101.510 米"), QStringLiteral("A :100.000 米")};
-    for (int i = 1; i <= points; ++i)
-        expected << QStringLiteral("P%1 :%2 米")
-                            .arg(i)
-                            .arg(QString::asprintf("%.3f", 100 + 0.01 * i));
-    expected << QStringLiteral("B :101.510 米") << QStringLiteral("路线闭合差 : fh=0.000 米");
-    EXPECT_EQ(lines, blanksFolded(expected));
+    EXPECT_EQ(pdfTextLines(printRoute(route(150)), &pages), routeReport(route(150)));
     EXPECT_GE(pages, 3);
 }
+
+// Names too long for a line of the paper: 300 letters for the first point, 200 Han characters for
+// the last, and 300 letters for point 65 of 70, whose first line is the last of page 1.
+struct LongNameCase
+{
+    const char *row;
+    std::vector<std::string> names;
+};
+
+void PrintTo(const LongNameCase &row, std::ostream *out)
+{
+    *out << row.row;
+}
+
+std::string cycled(QStringView alphabet, int count)
+{
+    QString text;
+    for (int i = 0; i < count; ++i)
+        text += alphabet[i % alphabet.size()];
+    return text.toStdString();
+}
+
+class LongName : public TemporaryHome, public ::testing::WithParamInterface<LongNameCase>
+{};
+
+TEST_P(LongName, GoesOnAtItsColumnOnTheNextLinesAndStaysOnThePaper)
+{
+    // Read from the printable area alone: A4 less the saved report's half-inch margins.
+    const QStringList expected = routeReport(GetParam().names);
+    EXPECT_EQ(joinedAs(pdfTextLines(printRoute(GetParam().names), nullptr, {36, 36, 523, 770}),
+                       expected),
+              expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+        Report, LongName,
+        ::testing::Values(
+                LongNameCase{"Letters", route(1, 0, cycled(u"abcdefghijklmnopqrstuvwxyz", 300))},
+                LongNameCase{"HanCharacters", route(1, 2, cycled(u"水准测量高程闭合差改正", 200))},
+                LongNameCase{"AtTheFootOfAPage",
+                             route(70, 65, cycled(u"abcdefghijklmnopqrstuvwxyz", 300))}),
+        [](const ::testing::TestParamInfo<LongNameCase> &row) {
+            return std::string(row.param.row);
+        });
 
 using SavedReport = TemporaryHome;
 
