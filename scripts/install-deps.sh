@@ -19,6 +19,7 @@ test=(
     qt6-gtk-platformtheme gnome-themes-extra
     clang libclang-rt-14-dev clang-format
     locales
+    debootstrap lintian desktop-file-utils appstream
 )
 
 case "${1:-}" in

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Checks the code's format, builds everything and runs every test headless: once as built for
-# use, then again under AddressSanitizer and UndefinedBehaviorSanitizer. In CI (CI=true) the
+# use, then again under AddressSanitizer and UndefinedBehaviorSanitizer; last, it builds the
+# Debian package and installs it into a fresh Debian 12. In CI (CI=true) the
 # print-queue tests must run: one that skips because its private print scheduler cannot start
-# fails the run.
+# fails the run, and so does a skipped install test of the Debian package.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
@@ -29,3 +30,20 @@ fi
 cmake --preset sanitize
 cmake --build --preset sanitize -j "$jobs"
 ctest --preset sanitize -j "$jobs"
+
+# The Debian package: lintian and the desktop and AppStream validators on its contents, then
+# installed into a fresh Debian 12, where the installed program must show its window. That
+# test needs root and the Debian mirror; it skips otherwise, and in CI a skip fails the run.
+deb=$(scripts/package.sh | tee /dev/stderr | tail -n 1)
+tests/package/lint_test.sh "$deb"
+status=0
+tests/package/install_test.sh "$deb" || status=$?
+if [ "$status" -eq 77 ]; then
+    if [ "${CI:-}" = true ]; then
+        echo "The package's install test was skipped." >&2
+        exit 1
+    fi
+    echo "The package's install test was skipped (the reason is above); going on."
+elif [ "$status" -ne 0 ]; then
+    exit "$status"
+fi

@@ -1,0 +1,181 @@
+#!/usr/bin/env bash
+# Installs the Debian package into a fresh minimal Debian 12, made with debootstrap from the
+# mirror this machine's apt uses, with apt and the package's Depends only (no Recommends). Then,
+# inside that system, the installed program must find every library, its print module must too,
+# fontconfig must resolve the two Chinese fonts, and the program must show its window on an
+# Xvfb display of this machine without a word about a missing plugin, library or font.
+# Usage: tests/package/install_test.sh <package.deb> [screenshot.png]
+# Exit status 77: skipped (not root, a tool missing, or the mirror cannot be reached).
+# Everything mounted lives in a private mount namespace; the temporary system is removed at exit.
+set -euo pipefail
+
+skip() { echo "SKIP: $*" >&2; exit 77; }
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Prints the URI of the first enabled "deb" source with component main for suite $1, from the
+# one-line and the deb822 source lists.
+mirror_for() {
+    local suite=$1 f
+    for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+        [ -f "$f" ] || continue
+        awk -v suite="$suite" '
+            $1 == "deb" {
+                i = 2
+                if ($i ~ /^\[/) { while (i < NF && $i !~ /\]$/) i++; i++ }
+                if ($(i + 1) != suite) next
+                for (j = i + 2; j <= NF; j++) if ($j == "main") { print $i; exit }
+            }' "$f"
+    done
+    for f in /etc/apt/sources.list.d/*.sources; do
+        [ -f "$f" ] || continue
+        awk -v suite="$suite" '
+            function has(list, word) { return (" " list " ") ~ (" " word " ") }
+            function flush() {
+                if (has(types, "deb") && has(suites, suite) && has(comps, "main") && enabled != "no" && uris != "") {
+                    split(uris, u, " "); print u[1]; done = 1; exit
+                }
+                types = suites = comps = uris = enabled = ""
+            }
+            /^#/ { next }
+            /^[ \t]*$/ { flush(); next }
+            /^[^ \t]/ {
+                key = tolower($1); sub(/:$/, "", key); $1 = ""; sub(/^ +/, ""); value = $0
+                if (key == "types") types = value
+                else if (key == "uris") uris = value
+                else if (key == "suites") suites = value
+                else if (key == "components") comps = value
+                else if (key == "enabled") enabled = tolower(value)
+            }
+            END { if (!done) flush() }' "$f"
+    done
+}
+
+# The part that runs inside the private mount namespace: $1 the package, $2 the temporary folder.
+inside() {
+    local deb=$1 tmp=$2 root=$2/root mirror=$3 shot=$4
+    local name
+    name=$(basename "$deb")
+    xvfb= program=
+    trap '[ -z "$program" ] || kill "$program" 2>/dev/null; [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null' EXIT
+
+    # https mirrors need the certificates in the new system as well.
+    local include=()
+    [[ $mirror == https://* ]] && include=(--include=ca-certificates)
+    echo "debootstrap --variant=minbase bookworm from $mirror"
+    debootstrap --variant=minbase "${include[@]}" bookworm "$root" "$mirror" >"$tmp/debootstrap.log" 2>&1 \
+        || { tail -n 30 "$tmp/debootstrap.log" >&2; fail "debootstrap"; }
+
+    {
+        echo "deb $mirror bookworm main"
+        local updates security
+        updates=$(mirror_for bookworm-updates | head -n 1)
+        security=$(mirror_for bookworm-security | head -n 1)
+        [ -n "$updates" ] && echo "deb $updates bookworm-updates main"
+        [ -n "$security" ] && echo "deb $security bookworm-security main"
+    } >"$root/etc/apt/sources.list"
+    cp /etc/resolv.conf "$root/etc/resolv.conf"
+    cp "$deb" "$root/root/$name"
+
+    mount -t proc proc "$root/proc"
+    mount -t sysfs sys "$root/sys"
+    mount --rbind /dev "$root/dev"
+    mkdir -p "$root/tmp/.X11-unix"
+    mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
+
+    in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 "$@"; }
+
+    echo "apt-get install ./$name"
+    in_root apt-get update -q >"$tmp/apt.log" 2>&1 || { cat "$tmp/apt.log" >&2; fail "apt-get update"; }
+    in_root sh -c "cd /root && DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -q --no-install-recommends ./$name" >>"$tmp/apt.log" 2>&1 \
+        || { tail -n 40 "$tmp/apt.log" >&2; fail "apt-get install ./$name"; }
+    grep -E '^(Setting up|Unpacking) brannock' "$tmp/apt.log" | head -n 1
+    echo "$(in_root dpkg-query -W -f='${binary:Package}\n' | wc -l) packages installed in the new system"
+
+    # Every library of the program and of its print module is there.
+    local module
+    module=$(in_root dpkg -L brannock | grep '/brannock/libbrannock_print_queue\.so$') \
+        || fail "the package holds no print module"
+    for f in /usr/bin/brannock "$module"; do
+        in_root ldd "$f" >"$tmp/ldd" || fail "ldd $f"
+        ! grep 'not found' "$tmp/ldd" || fail "$f misses libraries"
+    done
+
+    # The Chinese fonts the window and the report ask for resolve to themselves.
+    for family in "AR PL UMing CN" "WenQuanYi Zen Hei"; do
+        local got
+        got=$(in_root fc-match -f '%{family}' "$family")
+        echo "fc-match \"$family\": $got"
+        grep -qF "$family" <<<"$got" || fail "fontconfig resolves \"$family\" to \"$got\""
+    done
+    echo "Latin sans: $(in_root fc-match -f '%{family}' sans-serif)"
+
+    # Xvfb on this machine; its socket folder is bound into the new system.
+    local display_file=$tmp/display id=
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>"$tmp/xvfb.log" &
+    xvfb=$!
+    for _ in $(seq 1 100); do [ -s "$display_file" ] && break; sleep 0.1; done
+    [ -s "$display_file" ] || fail "Xvfb did not start"
+    local display=":$(head -n 1 "$display_file")"
+
+    # The program runs as nobody, as a user would run it, with nothing but the display set.
+    mkdir -p "$root/tmp/home"
+    chown 65534:65534 "$root/tmp/home"
+    chroot --userspec=65534:65534 "$root" env -i PATH=/usr/bin:/bin HOME=/tmp/home LANG=C.UTF-8 \
+        DISPLAY="$display" QT_QPA_PLATFORM=xcb /usr/bin/brannock 2>"$tmp/stderr" &
+    program=$!
+    for _ in $(seq 1 300); do
+        id=$(DISPLAY=$display xwininfo -name Brannock 2>/dev/null | awk '/Window id:/ { print $4 }') || true
+        [ -n "$id" ] && break
+        kill -0 "$program" 2>/dev/null || break
+        sleep 0.1
+    done
+    if [ -n "$id" ]; then
+        sleep 1 # let it paint
+        [ -n "$shot" ] && DISPLAY=$display import -window "$id" "$shot"
+    fi
+    local alive=yes
+    kill -0 "$program" 2>/dev/null || alive=no
+    kill "$program" 2>/dev/null || true
+    wait "$program" 2>/dev/null || true
+    program=
+
+    echo "--- the program's stderr"
+    cat "$tmp/stderr"
+    echo "---"
+    [ -n "$id" ] || fail "the window Brannock did not appear within 30 s (program still running: $alive)"
+    [ "$alive" = yes ] || fail "the program ended by itself"
+    ! grep -Ei 'could not load the qt platform plugin|could not find the qt platform plugin|cannot open shared object|cannot load library|not found|qfont|fontconfig|qt\.qpa\.(plugin|fonts)|failed to start' \
+        "$tmp/stderr" || fail "the program complained about a missing plugin, library or font"
+    echo "window $id shown on $display${shot:+, picture in $shot}"
+}
+
+if [ "${1:-}" = --inside ]; then
+    shift
+    inside "$@"
+    exit
+fi
+
+[ $# -ge 1 ] && [ -f "$1" ] || { echo "usage: $0 <package.deb> [screenshot.png]" >&2; exit 2; }
+deb=$(realpath "$1")
+shot=${2:+$(realpath -m "$2")}
+[ "$(id -u)" -eq 0 ] || skip "debootstrap, chroot and mounts need root"
+for tool in debootstrap unshare chroot wget Xvfb xwininfo import; do
+    command -v "$tool" >/dev/null || skip "$tool is not installed"
+done
+
+mirror=$(mirror_for bookworm | head -n 1)
+[ -n "$mirror" ] || skip "apt has no deb source for bookworm main on this machine"
+[[ $mirror == http://* || $mirror == https://* ]] || skip "the bookworm mirror $mirror is not http(s)"
+wget -q --timeout=20 --tries=2 -O /dev/null "${mirror%/}/dists/bookworm/Release" \
+    || skip "the mirror $mirror cannot be reached"
+
+start=$SECONDS
+tmp=$(mktemp -d /var/tmp/brannock-install-test.XXXXXX)
+# The mounts went with the namespace; --one-file-system still never crosses into one left over.
+trap 'rm -rf --one-file-system "$tmp"' EXIT
+status=0
+unshare --mount --propagation private bash "$0" --inside "$deb" "$tmp" "$mirror" "$shot" || status=$?
+echo "install test: $((SECONDS - start)) s"
+[ "$status" -eq 0 ] && echo "PASS: $(basename "$deb") installs into a fresh Debian 12 and shows its window"
+exit "$status"
