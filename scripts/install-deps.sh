@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs (through sudo when not root), only those missing, so
-# a second call is quick. Usage: scripts/install-deps.sh run|test
-#   run   building the program and running it: compiler, Qt, libcups, the fonts of the window
-#         and the report, and Qt's Wayland platform;
-#   test  all of run, and the test, benchmark and fuzzing tools, with the comma-decimal locale
-#         that the number tests run under.
+# a second call is quick. Usage: scripts/install-deps.sh run|package|test
+#   run      building the program and running it: compiler, Qt, libcups, the fonts of the window
+#            and the report, and Qt's Wayland platform;
+#   package  all of run, and what CPack needs for the Debian package's dependencies;
+#   test     all of run, and the test, benchmark and fuzzing tools, with the comma-decimal locale
+#            that the number tests run under.
 set -euo pipefail
 
 run=(
@@ -12,6 +13,7 @@ run=(
     qt6-base-dev libgl-dev libcups2-dev qt6-wayland
     fonts-arphic-uming fonts-wqy-zenhei fonts-dejavu-core
 )
+package=(dpkg-dev file)
 test=(
     libgtest-dev libgmock-dev libbenchmark-dev
     poppler-utils xvfb xauth x11-apps x11-utils imagemagick libxcb1-dev libxcb-xtest0-dev
@@ -24,9 +26,10 @@ test=(
 
 case "${1:-}" in
 run) packages=("${run[@]}") ;;
+package) packages=("${run[@]}" "${package[@]}") ;;
 test) packages=("${run[@]}" "${test[@]}") ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|package|test" >&2
     exit 2
     ;;
 esac
