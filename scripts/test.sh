@@ -34,7 +34,8 @@ ctest --preset sanitize -j "$jobs"
 # The Debian package: lintian and the desktop and AppStream validators on its contents, then
 # installed into a fresh Debian 12, where the installed program must show its window. That
 # test needs root and the Debian mirror; it skips otherwise, and in CI a skip fails the run.
-deb=$(scripts/package.sh | tee /dev/stderr | tail -n 1)
+scripts/package.sh | tee "$log"
+deb=$(tail -n 1 "$log")
 tests/package/lint_test.sh "$deb"
 status=0
 tests/package/install_test.sh "$deb" || status=$?
