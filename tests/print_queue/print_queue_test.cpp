@@ -25,13 +25,6 @@
 
 #include <map>
 #include <memory>
-#include <ostream>
-
-// QString in gtest's messages as text rather than bytes; found by argument-dependent lookup.
-void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace {
 
