@@ -3,7 +3,9 @@
 # mirror this machine's apt uses, with apt and the package's Depends only (no Recommends). Then,
 # inside that system, the installed program must find every library, its print module must too,
 # fontconfig must resolve the two Chinese fonts, and the program must show its window on an
-# Xvfb display of this machine without a word about a missing plugin, library or font.
+# Xvfb display of this machine without a word about a missing plugin, library or font. A copy
+# of the same fresh system, with only g++, cmake, make, pkg-config, qt6-base-dev, libgl-dev and
+# libcups2-dev added, must build the program and its plugin from the source with a plain cmake.
 # Usage: tests/package/install_test.sh <package.deb> [screenshot.png]
 # Exit status 77: skipped (not root, a tool missing, or the mirror cannot be reached).
 # Everything mounted lives in a private mount namespace; the temporary system is removed at exit.
@@ -50,6 +52,29 @@ mirror_for() {
     done
 }
 
+# A plain build from the source tree in the fresh system $2, with only the build packages named
+# in the README added; $1 the temporary folder.
+plain_build() {
+    local tmp=$1 root=$2
+    local packages=(g++ cmake make pkg-config qt6-base-dev libgl-dev libcups2-dev)
+    mount -t proc proc "$root/proc"
+    echo "plain build: apt-get install ${packages[*]}"
+    chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 sh -c \
+        "apt-get update -q && DEBIAN_FRONTEND=noninteractive apt-get install -y -q \
+         --no-install-recommends ${packages[*]}" >"$tmp/build-apt.log" 2>&1 \
+        || { tail -n 40 "$tmp/build-apt.log" >&2; fail "apt-get install ${packages[*]}"; }
+    mkdir -p "$root/src"
+    git -C "$source" ls-files -z | (cd "$source" && tar --null -T - -cf -) | tar -xf - -C "$root/src"
+    chroot "$root" env -i PATH=/usr/bin:/bin LANG=C.UTF-8 HOME=/root sh -c \
+        "cd /src && cmake -S . -B build && cmake --build build -j $(nproc)" >"$tmp/build.log" 2>&1 \
+        || { tail -n 40 "$tmp/build.log" >&2; fail "the plain cmake build"; }
+    [ -x "$root/src/build/bin/brannock" ] || fail "the plain build made no program"
+    compgen -G "$root/src/build/lib*/brannock/libbrannock_print_queue.so" >/dev/null \
+        || fail "the plain build made no print plugin"
+    echo "plain build: the program and its plugin built with ${packages[*]} only"
+    umount "$root/proc"
+}
+
 # The part that runs inside the private mount namespace: $1 the package, $2 the temporary folder.
 inside() {
     local deb=$1 tmp=$2 root=$2/root mirror=$3 shot=$4
@@ -74,6 +99,8 @@ inside() {
         [ -n "$security" ] && echo "deb $security bookworm-security main"
     } >"$root/etc/apt/sources.list"
     cp /etc/resolv.conf "$root/etc/resolv.conf"
+    cp -a "$root" "$tmp/build-root"
+    plain_build "$tmp" "$tmp/build-root"
     cp "$deb" "$root/root/$name"
 
     mount -t proc proc "$root/proc"
@@ -160,7 +187,9 @@ fi
 deb=$(realpath "$1")
 shot=${2:+$(realpath -m "$2")}
 [ "$(id -u)" -eq 0 ] || skip "debootstrap, chroot and mounts need root"
-for tool in debootstrap unshare chroot wget Xvfb xwininfo import; do
+source=$(git -C "$(dirname "$0")" rev-parse --show-toplevel) || skip "not in a git checkout"
+export source
+for tool in debootstrap unshare chroot wget Xvfb xwininfo import git; do
     command -v "$tool" >/dev/null || skip "$tool is not installed"
 done
 
@@ -177,5 +206,6 @@ trap 'rm -rf --one-file-system "$tmp"' EXIT
 status=0
 unshare --mount --propagation private bash "$0" --inside "$deb" "$tmp" "$mirror" "$shot" || status=$?
 echo "install test: $((SECONDS - start)) s"
-[ "$status" -eq 0 ] && echo "PASS: $(basename "$deb") installs into a fresh Debian 12 and shows its window"
+[ "$status" -eq 0 ] && echo "PASS: $(basename "$deb") installs into a fresh Debian 12 and shows" \
+    "its window; the source builds there with a plain cmake"
 exit "$status"
