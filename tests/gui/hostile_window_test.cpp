@@ -5,6 +5,7 @@
 
 #include "pdf_text.h"
 #include "prompt_answerer.h"
+#include "row_name.h"
 
 #include "adjustment/texts.h"
 #include "ui/mainwindow.h"
@@ -565,9 +566,6 @@ void PrintTo(const Scenario &scenario, std::ostream *out)
     *out << scenario.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Hostile, HostileReplies, ::testing::ValuesIn(scenarios()),
-                         [](const ::testing::TestParamInfo<Scenario> &row) {
-                             return std::string(row.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Hostile, HostileReplies, ::testing::ValuesIn(scenarios()), RowName());
 
 } // namespace

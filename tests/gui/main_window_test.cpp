@@ -2,6 +2,7 @@
 // and the keys that must not start a run.
 
 #include "prompt_answerer.h"
+#include "row_name.h"
 
 #include "platform/qt/qt_field_service.h"
 #include "ui/mainwindow.h"
@@ -180,16 +181,11 @@ TEST_P(EveryTextControl, HasItsFont)
     EXPECT_TRUE(hanFamilies.contains(hanFamily)) << hanFamily.toStdString();
 }
 
-std::string controlName(const ::testing::TestParamInfo<Control> &row)
-{
-    return row.param.name;
-}
-
-INSTANTIATE_TEST_SUITE_P(Layout, EveryControl, ::testing::ValuesIn(controls), controlName);
+INSTANTIATE_TEST_SUITE_P(Layout, EveryControl, ::testing::ValuesIn(controls), RowName());
 // Lines come last in the table and show no text.
 INSTANTIATE_TEST_SUITE_P(Fonts, EveryTextControl,
                          ::testing::ValuesIn(std::begin(controls), std::end(controls) - 8),
-                         controlName);
+                         RowName());
 
 TEST_F(ShownWindow, HasTheThirtyEightControlsAndNoOthers)
 {
@@ -302,8 +298,8 @@ TEST_F(ShownWindow, TabVisitsTheElevenFocusableControlsInOrderAndWraps)
 // What a screen reader says for each field, and the labels it names as the field's labels.
 struct Spoken
 {
-    const char *field;
-    const char *name;
+    const char *name; // the field's
+    const char *spoken;
     QStringList labels;
 };
 
@@ -324,9 +320,9 @@ class EveryField : public ShownWindow, public ::testing::WithParamInterface<Spok
 
 TEST_P(EveryField, IsNamedInChineseByItsHeadingAndSymbolWhichAreItsLabels)
 {
-    QAccessibleInterface *field = QAccessible::queryAccessibleInterface(control(GetParam().field));
+    QAccessibleInterface *field = QAccessible::queryAccessibleInterface(control(GetParam().name));
     ASSERT_NE(field, nullptr);
-    EXPECT_EQ(field->text(QAccessible::Name), QString::fromUtf8(GetParam().name));
+    EXPECT_EQ(field->text(QAccessible::Name), QString::fromUtf8(GetParam().spoken));
     QStringList labels;
     for (const auto &[label, relation] : field->relations(QAccessible::Label))
         labels << label->object()->objectName();
@@ -337,8 +333,7 @@ TEST_P(EveryField, IsNamedInChineseByItsHeadingAndSymbolWhichAreItsLabels)
               expected.join(QLatin1Char(' ')).toStdString());
 }
 
-INSTANTIATE_TEST_SUITE_P(ScreenReader, EveryField, ::testing::ValuesIn(spoken),
-                         [](const auto &row) { return std::string(row.param.field); });
+INSTANTIATE_TEST_SUITE_P(ScreenReader, EveryField, ::testing::ValuesIn(spoken), RowName());
 
 // Dark text pixels (anti-aliased bold strokes reach near black) inside a control's place.
 int darkPixels(const QImage &image, const QRect &area)
@@ -390,7 +385,13 @@ TEST(DarkTheme, LeavesCaptionsBlackAndFieldsAndPromptsToTheTheme)
     EXPECT_EQ(prompt.palette().color(QPalette::WindowText), dark.color(QPalette::WindowText));
 }
 
-class KeyInAField : public ShownWindow, public ::testing::WithParamInterface<Qt::Key>
+struct Key
+{
+    const char *name;
+    Qt::Key key;
+};
+
+class KeyInAField : public ShownWindow, public ::testing::WithParamInterface<Key>
 {};
 
 TEST_P(KeyInAField, ClicksNoButton)
@@ -401,7 +402,7 @@ TEST_P(KeyInAField, ClicksNoButton)
     for (const char *name :
          {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8", "Text9"}) {
         control(name)->setFocus();
-        QTest::keyClick(control(name), GetParam());
+        QTest::keyClick(control(name), GetParam().key);
     }
     QTest::qWait(10);
     EXPECT_EQ(command1.count(), 0);
@@ -410,12 +411,10 @@ TEST_P(KeyInAField, ClicksNoButton)
     EXPECT_TRUE(window.isVisible());
 }
 
-std::string keyName(const ::testing::TestParamInfo<Qt::Key> &row)
-{
-    return row.param == Qt::Key_Return ? "Return" : row.param == Qt::Key_Enter ? "Enter" : "Escape";
-}
-
 INSTANTIATE_TEST_SUITE_P(EnterAndEsc, KeyInAField,
-                         ::testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape), keyName);
+                         ::testing::Values(Key{"Return", Qt::Key_Return},
+                                           Key{"Enter", Qt::Key_Enter},
+                                           Key{"Escape", Qt::Key_Escape}),
+                         RowName());
 
 } // namespace

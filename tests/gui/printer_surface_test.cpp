@@ -3,6 +3,7 @@
 // outcome when nothing can be written.
 
 #include "pdf_text.h"
+#include "row_name.h"
 
 #include "adjustment/run.h"
 #include "platform/qt/qt_printer_surface.h"
@@ -107,13 +108,13 @@ TEST_F(LongRoute, PrintsEveryPointInOrderOverSeveralPages)
 // the last, and 300 letters for point 65 of 70, whose first line is the last of page 1.
 struct LongNameCase
 {
-    const char *row;
+    const char *name;
     std::vector<std::string> names;
 };
 
 void PrintTo(const LongNameCase &row, std::ostream *out)
 {
-    *out << row.row;
+    *out << row.name;
 }
 
 std::string cycled(QStringView alphabet, int count)
@@ -143,9 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
                 LongNameCase{"HanCharacters", route(1, 2, cycled(u"水准测量高程闭合差改正", 200))},
                 LongNameCase{"AtTheFootOfAPage",
                              route(70, 65, cycled(u"abcdefghijklmnopqrstuvwxyz", 300))}),
-        [](const ::testing::TestParamInfo<LongNameCase> &row) {
-            return std::string(row.param.row);
-        });
+        RowName());
 
 using SavedReport = TemporaryHome;
 

@@ -3,6 +3,8 @@
 // dark desktop theme. The display has no window manager, so the test sends what one would: a
 // pointer click through XTEST, or WM_DELETE_WINDOW.
 
+#include "row_name.h"
+
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -166,7 +168,11 @@ private:
         GTEST_SKIP() << RealProgram::noDisplay; \
     ASSERT_EQ(real.failure(), "")
 
-enum class Ending { Command2Click, FrameClose };
+struct Ending
+{
+    const char *name;
+    bool command2Click; // else the frame's close box
+};
 
 class ProgramEnd : public ::testing::TestWithParam<Ending>
 {};
@@ -188,7 +194,7 @@ TEST_P(ProgramEnd, EndsTheProcessAtOnceWithStatusZero)
     const xcb_atom_t deleteWindow = atom(connection, "WM_DELETE_WINDOW");
     // Repeated until the program ends, in case the first one comes before it is ready.
     for (int attempt = 0; attempt < 10 && program.state() != QProcess::NotRunning; ++attempt) {
-        if (GetParam() == Ending::Command2Click) {
+        if (GetParam().command2Click) {
             std::unique_ptr<xcb_translate_coordinates_reply_t, decltype(&std::free)> place(
                     xcb_translate_coordinates_reply(
                             connection,
@@ -220,13 +226,10 @@ TEST_P(ProgramEnd, EndsTheProcessAtOnceWithStatusZero)
     EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
 }
 
-std::string endingName(const ::testing::TestParamInfo<Ending> &row)
-{
-    return row.param == Ending::Command2Click ? "Command2Click" : "FrameClose";
-}
-
 INSTANTIATE_TEST_SUITE_P(Endings, ProgramEnd,
-                         ::testing::Values(Ending::Command2Click, Ending::FrameClose), endingName);
+                         ::testing::Values(Ending{"Command2Click", true},
+                                           Ending{"FrameClose", false}),
+                         RowName());
 
 // Pixels of a window area with dark (text) colour: every channel under 100.
 int darkPixels(xcb_connection_t *connection, xcb_window_t window, int x, int y, int width,

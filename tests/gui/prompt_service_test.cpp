@@ -2,6 +2,7 @@
 // closed by its frame; the message box has one button.
 
 #include "prompt_answerer.h"
+#include "row_name.h"
 
 #include "platform/qt/qt_prompt_service.h"
 #include "ui/mainwindow.h"
@@ -107,12 +108,7 @@ const Reply replies[] = {
         {"FrameCloseGivesEmpty", "120", Close::Frame, ""},
 };
 
-std::string replyName(const ::testing::TestParamInfo<Reply> &row)
-{
-    return row.param.name;
-}
-
-INSTANTIATE_TEST_SUITE_P(Replies, PromptBox, ::testing::ValuesIn(replies), replyName);
+INSTANTIATE_TEST_SUITE_P(Replies, PromptBox, ::testing::ValuesIn(replies), RowName());
 
 TEST(MessageBox, ShowsTheTextUnderTheProgramsTitleWithOneButton)
 {

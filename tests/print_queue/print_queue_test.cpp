@@ -5,6 +5,7 @@
 
 #include "pdf_pages.h"
 #include "private_cups.h"
+#include "row_name.h"
 #include "tests/gui/routes.h"
 
 #include "tests/gui/pdf_text.h"
@@ -152,12 +153,6 @@ void expectSavedExample(const QString &path, const QString &folder)
     EXPECT_EQ(pages, 1);
 }
 
-template<typename Case>
-std::string rowName(const ::testing::TestParamInfo<Case> &row)
-{
-    return row.param.name;
-}
-
 // Starts a private scheduler for the test, or skips the test with the reason.
 #define START_PRIVATE_CUPS(cups) \
     auto cups = std::make_unique<PrivateCups>(); \
@@ -229,7 +224,7 @@ INSTANTIATE_TEST_SUITE_P(
         ::testing::Values(RouteCase{"Example", "example", 21, exampleTimeoutMs, 1, 1},
                           // About 160 lines of 10 pt: more than two pages, fewer than six.
                           RouteCase{"Route150", "long", 913, longRouteTimeoutMs, 3, 5}),
-        rowName<RouteCase>);
+        RowName());
 
 // --- No printer --------------------------------------------------------------------------------
 
@@ -279,7 +274,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, NoPrinter,
                                            // Missing, two levels deep: created.
                                            NoPrinterCase{"DocumentsFolderFromUserDirs", false,
                                                          "报告/水准"}),
-                         rowName<NoPrinterCase>);
+                         RowName());
 
 // --- A default queue that refuses the job -----------------------------------------------------
 
@@ -357,7 +352,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, RefusingQueue,
                                            RefusalCase{"DeviceFails", Refusal::DeviceFails},
                                            RefusalCase{"PluginMissing", Refusal::PluginMissing},
                                            RefusalCase{"NotAPlugin", Refusal::NotAPlugin}),
-                         rowName<RefusalCase>);
+                         RowName());
 
 // --- A documents folder that cannot be written ------------------------------------------------
 
@@ -405,7 +400,7 @@ INSTANTIATE_TEST_SUITE_P(
         Cases, UnwritableDocuments,
         ::testing::Values(UnwritableCase{"FileWhereTheFolderShouldBe", "Documents", nullptr},
                           UnwritableCase{"FolderBelowAFile", "blocker", "blocker/Documents"}),
-        rowName<UnwritableCase>);
+        RowName());
 
 // --- A report name already taken ---------------------------------------------------------------
 
@@ -468,7 +463,7 @@ INSTANTIATE_TEST_SUITE_P(
         Cases, TakenName,
         ::testing::Values(TakenCase{"NameTaken", {QString()}, "-2"},
                           TakenCase{"NameAndSecondTaken", {QString(), QStringLiteral("-2")}, "-3"}),
-        rowName<TakenCase>);
+        RowName());
 
 // --- The ink check itself ------------------------------------------------------------------------
 
@@ -512,6 +507,6 @@ INSTANTIATE_TEST_SUITE_P(
                           PageCase{"ThinRule",
                                    "2 setlinewidth 72 400 moveto 300 0 rlineto stroke showpage",
                                    true}),
-        rowName<PageCase>);
+        RowName());
 
 } // namespace

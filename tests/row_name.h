@@ -1,5 +1,7 @@
 #pragma once
 
+// The one way the test tables name their rows.
+
 #include <gtest/gtest.h>
 
 #include <string>
