@@ -5,7 +5,7 @@
 #include "adjustment_result.h"
 #include "leveling_route.h"
 
-#include "platform/platform.h"
+#include "platform.h"
 
 namespace adjustment {
 

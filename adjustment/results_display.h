@@ -6,7 +6,7 @@
 #include "adjustment_result.h"
 #include "leveling_route.h"
 
-#include "platform/platform.h"
+#include "platform.h"
 
 #include <string>
 

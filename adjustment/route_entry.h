@@ -6,7 +6,7 @@
 #include "leveling_route.h"
 #include "texts.h"
 
-#include "platform/platform.h"
+#include "platform.h"
 
 #include <optional>
 #include <string>

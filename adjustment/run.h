@@ -4,7 +4,7 @@
 // The window's start button calls performRun with the Qt services; tests call it with the
 // scripted platform.
 
-#include "platform/platform.h"
+#include "platform.h"
 
 namespace adjustment {
 

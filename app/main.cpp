@@ -1,6 +1,6 @@
-#include "ui/mainwindow.h"
+#include "mainwindow.h"
 
-#include "platform/qt/fonts.h"
+#include "fonts.h"
 
 #include <QApplication>
 

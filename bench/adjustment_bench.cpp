@@ -1,10 +1,10 @@
 // Cost of the adjustment: the computation alone on a route of 1,000,000 points, and a whole
 // scripted run of the largest route (9,999 points) from entry to the printed report.
 
-#include "adjustment/adjustment_result.h"
-#include "adjustment/run.h"
+#include "adjustment_result.h"
+#include "run.h"
 
-#include "platform/scripted/scripted_platform.h"
+#include "scripted_platform.h"
 
 #include <benchmark/benchmark.h>
 

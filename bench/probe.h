@@ -4,7 +4,7 @@
 // program's main() does, a monotonic clock the driver reads too, and the way they report.
 // Each program prints "key value" lines on standard output; the driver reads them.
 
-#include "platform/qt/fonts.h"
+#include "fonts.h"
 
 #include <QApplication>
 #include <QString>

@@ -5,8 +5,8 @@
 
 #include "round_trips.h"
 
-#include "adjustment/texts.h"
-#include "ui/layout.h"
+#include "layout.h"
+#include "texts.h"
 
 #include <QApplication>
 #include <QInputDialog>

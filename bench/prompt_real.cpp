@@ -5,7 +5,7 @@
 
 #include "round_trips.h"
 
-#include "ui/mainwindow.h"
+#include "mainwindow.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -7,10 +7,10 @@
 
 #include "probe.h"
 
-#include "adjustment/adjustment_result.h"
-#include "adjustment/report.h"
-#include "platform/qt/fonts.h"
-#include "platform/qt/qt_printer_surface.h"
+#include "adjustment_result.h"
+#include "fonts.h"
+#include "qt_printer_surface.h"
+#include "report.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,7 +3,7 @@
 
 #include "first_frame.h"
 
-#include "ui/layout.h"
+#include "layout.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -5,8 +5,8 @@
 
 #include "first_frame.h"
 
-#include "platform/qt/fonts.h"
-#include "ui/layout.h"
+#include "fonts.h"
+#include "layout.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -3,7 +3,7 @@
 
 #include "first_frame.h"
 
-#include "ui/mainwindow.h"
+#include "mainwindow.h"
 
 #include <QApplication>
 

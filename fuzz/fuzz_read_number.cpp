@@ -2,7 +2,7 @@
 // and the double whose bits are the first eight bytes go through every writer, so the writers
 // see every kind of double, not only those a reply can spell. A broken property aborts.
 
-#include "adjustment/numbers.h"
+#include "numbers.h"
 
 #include <array>
 #include <cerrno>

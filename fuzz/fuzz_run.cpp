@@ -4,11 +4,11 @@
 // not a reply: it picks how the printed document ends (printed, saved, not saved).
 // A completed run must have printed one document whose lines match what the window showed.
 
-#include "adjustment/numbers.h"
-#include "adjustment/run.h"
-#include "adjustment/texts.h"
+#include "numbers.h"
+#include "run.h"
+#include "texts.h"
 
-#include "platform/scripted/scripted_platform.h"
+#include "scripted_platform.h"
 
 #include <cmath>
 #include <cstddef>

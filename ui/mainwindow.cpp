@@ -2,9 +2,9 @@
 
 #include "layout.h"
 
-#include "adjustment/run.h"
-#include "platform/qt/fonts.h"
-#include "platform/qt/qt_printer_surface.h"
+#include "fonts.h"
+#include "qt_printer_surface.h"
+#include "run.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -4,9 +4,9 @@
 // around the results, and two buttons. It holds no data; its click handlers start a run and end
 // the program.
 
-#include "platform/qt/qt_field_service.h"
-#include "platform/qt/qt_program_end.h"
-#include "platform/qt/qt_prompt_service.h"
+#include "qt_field_service.h"
+#include "qt_program_end.h"
+#include "qt_prompt_service.h"
 
 #include <QWidget>
 

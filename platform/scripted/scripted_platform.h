@@ -4,7 +4,7 @@
 // optional responder), and records every prompt, message, field write and printer operation
 // in order.
 
-#include "platform/platform.h"
+#include "platform.h"
 
 #include <array>
 #include <cstddef>

@@ -1,5 +1,5 @@
-#include "adjustment/adjustment_result.h"
-#include "adjustment/results_display.h"
+#include "adjustment_result.h"
+#include "results_display.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "adjustment/run.h"
-#include "adjustment/texts.h"
+#include "run.h"
+#include "texts.h"
 
-#include "platform/scripted/scripted_platform.h"
+#include "scripted_platform.h"
 
 #include <gtest/gtest.h>
 

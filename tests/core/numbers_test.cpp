@@ -1,4 +1,4 @@
-#include "adjustment/numbers.h"
+#include "numbers.h"
 
 #include "row_name.h"
 

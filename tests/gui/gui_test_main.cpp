@@ -1,7 +1,7 @@
 // Test main for the window tests: offscreen unless a platform is named, never a real printer,
 // and a temporary home so saved reports land in a folder of the tests' own.
 
-#include "platform/qt/fonts.h"
+#include "fonts.h"
 
 #include <QApplication>
 #include <QDir>

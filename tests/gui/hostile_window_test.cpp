@@ -7,8 +7,8 @@
 #include "prompt_answerer.h"
 #include "row_name.h"
 
-#include "adjustment/texts.h"
-#include "ui/mainwindow.h"
+#include "mainwindow.h"
+#include "texts.h"
 
 #include <QDialogButtonBox>
 #include <QDir>

@@ -4,8 +4,8 @@
 #include "prompt_answerer.h"
 #include "row_name.h"
 
-#include "platform/qt/qt_field_service.h"
-#include "ui/mainwindow.h"
+#include "mainwindow.h"
+#include "qt_field_service.h"
 
 #include <QAccessible>
 #include <QFontInfo>

@@ -5,9 +5,9 @@
 #include "pdf_text.h"
 #include "row_name.h"
 
-#include "adjustment/run.h"
-#include "platform/qt/qt_printer_surface.h"
-#include "platform/scripted/scripted_platform.h"
+#include "qt_printer_surface.h"
+#include "run.h"
+#include "scripted_platform.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,7 +5,7 @@
 #include "prompt_answerer.h"
 #include "routes.h"
 
-#include "ui/mainwindow.h"
+#include "mainwindow.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>

@@ -5,10 +5,10 @@
 
 #include "pdf_pages.h"
 #include "private_cups.h"
+#include "routes.h"
 #include "row_name.h"
-#include "tests/gui/routes.h"
 
-#include "tests/gui/pdf_text.h"
+#include "pdf_text.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -6,11 +6,11 @@
 //   {"prompts": <number of prompt boxes answered>, "messages": [<message box texts>]}
 // BRANNOCK_RUN_ROUTE is "example" or "long". The exit status is 0 when every prompt was expected.
 
-#include "tests/gui/routes.h"
+#include "routes.h"
 
-#include "platform/qt/fonts.h"
-#include "tests/gui/prompt_answerer.h"
-#include "ui/mainwindow.h"
+#include "fonts.h"
+#include "mainwindow.h"
+#include "prompt_answerer.h"
 
 #include <QApplication>
 #include <QFile>
