@@ -10,7 +10,6 @@
 #include "mainwindow.h"
 #include "texts.h"
 
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -19,14 +18,11 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <QWindow>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <deque>
 #include <ostream>
 #include <string_view>
 #include <vector>
@@ -58,23 +54,6 @@ const QString Distance2 = q(texts::segmentDistancePrompt(2));
 const QString Abandon = q(texts::AbandonQuestion);
 const QString Step = q(texts::StepPrompt);
 const QString Summary1 = q(texts::routeSummary("1"));
-
-// What the user does with a prompt box.
-enum class Act {
-    Type,  // types the text key by key and presses Enter
-    Paste, // puts the text into the line at once, as a paste does, and presses Enter
-    // The next three type "12" first: a dismissed box gives no reply, whatever its line holds.
-    Cancel, // clicks Cancel
-    Escape, // presses Esc
-    Frame,  // closes the box by its frame, as the window manager asks
-};
-
-struct Reply
-{
-    QString prompt; // expected, exactly as the box shows it
-    Act act;
-    QString text;
-};
 
 Reply type(const QString &prompt, const QString &text)
 {
@@ -112,95 +91,6 @@ const QString hugeName = huge(u"测量点");
 
 // More characters than a line of the report can show on any paper.
 constexpr qsizetype paperWideLine = 1000;
-
-// Plays the replies in order on the prompt boxes as they open, from a zero-interval timer that
-// fires inside each box's own event loop. A prompt with no reply left, or a different prompt,
-// is a failure; an unexpected one is left the way that ends a run soonest (the abandon question
-// answered with zero, any other box cancelled), so a wrong chain fails instead of hanging.
-class User
-{
-public:
-    explicit User(std::vector<Reply> replies)
-        : m_replies(replies.begin(), replies.end())
-    {
-        QObject::connect(&m_poll, &QTimer::timeout, &m_poll, [this] { answerIfShown(); });
-        m_poll.start(0);
-    }
-
-    bool answeredAll() const { return m_replies.empty(); }
-    QString nextPrompt() const { return m_replies.empty() ? QString() : m_replies.front().prompt; }
-
-    QStringList asked;    // prompt texts, in order
-    QStringList messages; // message box texts, in order
-
-private:
-    void answerIfShown()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible())
-            return;
-        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            messages << box->text();
-            QTest::keyClick(box, Qt::Key_Return);
-            return;
-        }
-        auto *dialog = qobject_cast<QInputDialog *>(modal);
-        if (!dialog) {
-            ADD_FAILURE() << "unexpected box: " << modal->metaObject()->className();
-            modal->close();
-            return;
-        }
-        auto *edit = dialog->findChild<QLineEdit *>();
-        const QString label = dialog->labelText();
-        asked << label;
-        if (m_replies.empty()) {
-            ADD_FAILURE() << "unexpected prompt " << asked.size() << ": "
-                          << label.left(200).toStdString();
-            if (++m_unexpected > 200)
-                std::abort();
-            if (label == Abandon) {
-                QTest::keyClick(edit, Qt::Key_0);
-                QTest::keyClick(edit, Qt::Key_Return);
-            } else {
-                dialog->reject();
-            }
-            return;
-        }
-        const Reply reply = m_replies.front();
-        m_replies.pop_front();
-        EXPECT_EQ(label, reply.prompt) << "prompt " << asked.size();
-        switch (reply.act) {
-        case Act::Type:
-            typeText(edit, reply.text);
-            QTest::keyClick(edit, Qt::Key_Return);
-            break;
-        case Act::Paste:
-            edit->setText(reply.text);
-            EXPECT_EQ(dialog->textValue().size(), reply.text.size())
-                    << "the box cut the pasted line at prompt " << asked.size();
-            QTest::keyClick(edit, Qt::Key_Return);
-            break;
-        case Act::Cancel:
-            typeText(edit, QStringLiteral("12"));
-            QTest::mouseClick(
-                    dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel),
-                    Qt::LeftButton);
-            break;
-        case Act::Escape:
-            typeText(edit, QStringLiteral("12"));
-            QTest::keyClick(edit, Qt::Key_Escape);
-            break;
-        case Act::Frame:
-            typeText(edit, QStringLiteral("12"));
-            dialog->windowHandle()->close();
-            break;
-        }
-    }
-
-    std::deque<Reply> m_replies;
-    QTimer m_poll;
-    int m_unexpected = 0;
-};
 
 // Every completed run below enters the same route in its own way: points start, P1, closing
 // with Ha 10, Hb 10.5, height differences 0.2 and 0.31 and distances 120 and 280 (or 12.5 and
@@ -482,7 +372,8 @@ protected:
                           Qt::LeftButton);
     }
 
-    void checkRun(const Scenario &scenario, const User &user, const QStringList &savedBefore)
+    void checkRun(const Scenario &scenario, const PromptAnswerer &user,
+                  const QStringList &savedBefore)
     {
         EXPECT_TRUE(user.answeredAll()) << "never asked: " << shown(user.nextPrompt());
         expectLines(fields(), scenario.fields, "Text");
@@ -530,7 +421,7 @@ protected:
                 << "no repaint";
 
         const QStringList shownBefore = fields();
-        User next({escape(P1), type(Abandon, QStringLiteral("0"))});
+        PromptAnswerer next(std::vector<Reply>{escape(P1), type(Abandon, QStringLiteral("0"))});
         clickCommand1();
         EXPECT_TRUE(next.answeredAll()) << "the next run never asked: " << shown(next.nextPrompt());
         EXPECT_TRUE(next.messages.isEmpty());
@@ -549,7 +440,7 @@ TEST_P(HostileReplies, CompleteWithTheRightReportOrAreAbandonedAndTheWindowAnswe
     const QStringList savedBefore = savedReports();
 
     {
-        User user(scenario.replies);
+        PromptAnswerer user(scenario.replies);
         QElapsedTimer clock;
         clock.start();
         clickCommand1();

@@ -396,7 +396,7 @@ class KeyInAField : public ShownWindow, public ::testing::WithParamInterface<Key
 
 TEST_P(KeyInAField, ClicksNoButton)
 {
-    PromptAnswerer answerer({}); // any prompt would be a run started
+    PromptAnswerer answerer(QStringList{}); // any prompt would be a run started
     QSignalSpy command1(qobject_cast<QPushButton *>(control("Command1")), &QPushButton::clicked);
     QSignalSpy command2(qobject_cast<QPushButton *>(control("Command2")), &QPushButton::clicked);
     for (const char *name :

@@ -116,7 +116,7 @@ TEST_F(RunThroughTheWindow, ASecondClickStartsANewRunOverTheFirstRunsFields)
     const QStringList afterFirstRun = fields();
 
     // The second run is abandoned at its first prompt: an empty count, then zero.
-    PromptAnswerer second({QString(), QStringLiteral("0")});
+    PromptAnswerer second(QStringList{QString(), QStringLiteral("0")});
     second.onPrompt = [&](int index, QInputDialog *) {
         if (index == 0) {
             EXPECT_EQ(fields(), afterFirstRun);
