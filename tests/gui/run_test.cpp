@@ -1,5 +1,5 @@
-// A whole run through the window: the real prompt boxes answered by typing, the fields, and
-// the report saved as a PDF since the tests have no printer.
+// Whole runs through the window: the real prompt boxes answered by typing, each one modal over
+// the window, the fields, and the report saved as a PDF since the tests have no printer.
 
 #include "pdf_text.h"
 #include "prompt_answerer.h"
@@ -45,6 +45,19 @@ protected:
         return texts;
     }
 
+    // The path of the PDF that the run's one message says the report was saved as.
+    static QString savedPdf(const QStringList &messages)
+    {
+        if (messages.size() != 1) {
+            ADD_FAILURE() << messages.size() << " messages";
+            return {};
+        }
+        const QStringList lines = messages.first().split(QLatin1Char('\n'));
+        EXPECT_EQ(lines.size(), 2);
+        EXPECT_EQ(lines.first(), savedNoPrinter);
+        return lines.last();
+    }
+
     void clickCommand1()
     {
         QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("Command1")),
@@ -56,7 +69,7 @@ protected:
 
 TEST_F(RunThroughTheWindow, WalksTheExampleFillsTheFieldsAndSavesTheReport)
 {
-    PromptAnswerer answerer(exampleReplies);
+    PromptAnswerer answerer(exampleReplies, &window);
     answerer.onPrompt = [this](int index, QInputDialog *dialog) {
         if (index == 0) {
             EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Brannock"));
@@ -89,11 +102,7 @@ TEST_F(RunThroughTheWindow, WalksTheExampleFillsTheFieldsAndSavesTheReport)
                                      QStringLiteral("  B"), QStringLiteral("10.5"),
                                      QStringLiteral("10毫米"), QStringLiteral(" P1")}));
 
-    ASSERT_EQ(answerer.messages.size(), 1);
-    const QStringList message = answerer.messages.first().split(QLatin1Char('\n'));
-    ASSERT_EQ(message.size(), 2);
-    EXPECT_EQ(message[0], savedNoPrinter);
-    const QFileInfo pdf(message[1]);
+    const QFileInfo pdf(savedPdf(answerer.messages));
     EXPECT_TRUE(pdf.isAbsolute());
     EXPECT_TRUE(pdf.exists());
     EXPECT_EQ(pdf.absolutePath(), QDir::home().filePath(QStringLiteral("Documents")));
@@ -109,14 +118,14 @@ TEST_F(RunThroughTheWindow, WalksTheExampleFillsTheFieldsAndSavesTheReport)
 TEST_F(RunThroughTheWindow, ASecondClickStartsANewRunOverTheFirstRunsFields)
 {
     {
-        PromptAnswerer first(exampleReplies);
+        PromptAnswerer first(exampleReplies, &window);
         clickCommand1();
         ASSERT_EQ(first.asked.size(), 21);
     }
     const QStringList afterFirstRun = fields();
 
     // The second run is abandoned at its first prompt: an empty count, then zero.
-    PromptAnswerer second(QStringList{QString(), QStringLiteral("0")});
+    PromptAnswerer second(QStringList{QString(), QStringLiteral("0")}, &window);
     second.onPrompt = [&](int index, QInputDialog *) {
         if (index == 0) {
             EXPECT_EQ(fields(), afterFirstRun);
@@ -126,6 +135,19 @@ TEST_F(RunThroughTheWindow, ASecondClickStartsANewRunOverTheFirstRunsFields)
     EXPECT_EQ(second.asked.size(), 2);
     EXPECT_TRUE(second.messages.isEmpty());
     EXPECT_EQ(fields(), afterFirstRun);
+}
+
+TEST_F(RunThroughTheWindow, WalksTheLongRouteAndSavesAReportOfSeveralPages)
+{
+    const QStringList replies = routes::longRouteReplies();
+    PromptAnswerer answerer(replies, &window);
+    clickCommand1();
+
+    EXPECT_EQ(answerer.asked.size(), replies.size());
+    int pages = 0;
+    EXPECT_EQ(pdfTextLines(savedPdf(answerer.messages), &pages),
+              blanksFolded(routes::longRouteReport()));
+    EXPECT_GT(pages, 1);
 }
 
 } // namespace
