@@ -17,6 +17,7 @@ package=(dpkg-dev file)
 test=(
     libgtest-dev libgmock-dev libbenchmark-dev
     poppler-utils xvfb xauth x11-apps x11-utils imagemagick libxcb1-dev libxcb-xtest0-dev
+    weston
     cups printer-driver-cups-pdf ghostscript
     qt6-gtk-platformtheme gnome-themes-extra
     clang libclang-rt-14-dev clang-format

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Checks the code's format, builds everything and runs every test headless: once as built for
 # use, then again under AddressSanitizer and UndefinedBehaviorSanitizer; last, it builds the
-# Debian package and installs it into a fresh Debian 12. In CI (CI=true) the
-# print-queue tests must run: one that skips because its private print scheduler cannot start
-# fails the run, and so does a skipped install test of the Debian package.
+# Debian package and installs it into a fresh Debian 12. In CI (CI=true) the print-queue and
+# Wayland tests must run: one that skips because its private print scheduler or its private
+# compositor cannot start fails the run, and so does a skipped install test of the Debian package.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
@@ -22,8 +22,9 @@ cmake --preset dev
 cmake --build --preset dev -j "$jobs"
 ctest --preset dev -j "$jobs" | tee "$log"
 
-if [ "${CI:-}" = true ] && grep -E '^ *[0-9]+/[0-9]+ Test +#[0-9]+: print_queue\..*Skipped' "$log"; then
-    echo "The print-queue tests were skipped: their private print scheduler could not start." >&2
+skipped='^ *[0-9]+/[0-9]+ Test +#[0-9]+: (print_queue|wayland)\..*Skipped'
+if [ "${CI:-}" = true ] && grep -E "$skipped" "$log"; then
+    echo "Tests were skipped: a private print scheduler or compositor could not start." >&2
     exit 1
 fi
 
