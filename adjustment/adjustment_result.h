@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Closure error and the simple adjustment of the route: the correction -fh is spread over the

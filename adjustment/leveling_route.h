@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The route entered in one run: from benchmark A (point 0) through N points to be determined

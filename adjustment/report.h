@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The printed report: known elevations, every point's adjusted elevation, the closure error.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Route entry: the chain of prompts that fills a LevelingRoute, echoing every value into the

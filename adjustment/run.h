@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // One whole adjustment run: route entry, closure and adjustment, stepwise display, report.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Every text the run shows or prints, as UTF-8, in one place. Several prompts end with a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of the adjustment: the computation alone on a route of 1,000,000 points, and a whole
 // scripted run of the largest route (9,999 points) from entry to the printed report.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Start-up probe for the start-up benchmark's programs: notes when main() began, when the

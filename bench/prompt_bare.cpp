@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's floor for prompt round trips: a loop of QInputDialog::getText boxes over a plain window,
 // answered the same way as the program's prompts. The boxes ask the program's own texts, a short
 // and a long one in turn, so both lay out the same Chinese text. The number of boxes is the first

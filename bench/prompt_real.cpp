@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prompt round trips of a whole run through the program's window: Command1 clicked with the
 // mouse, every prompt box answered by typing and Enter. The route has `points` intermediate
 // points (first argument, default 30), each segment 10 units long and rising 0.01 m; every

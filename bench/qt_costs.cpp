@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Driver of the cost benchmarks: runs each small Qt program of bench/ as a child process, the
 // program's side and Qt's floor in turn, repeated, and prints every figure as the median of
 // the runs, its spread (lowest and highest run), the floor's, their ratio and the target.

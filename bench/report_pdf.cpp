@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report of a 9,999-point route rendered to PDF. By default through the program's printer
 // surface: adjustment::printReport into platform::qt::QtPrinterSurface, which, with no print
 // queue, saves the PDF in the documents folder (the driver points HOME at a temporary folder and

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Prompt round trips, measured as a user meets them: a prompt box is answered by typing the

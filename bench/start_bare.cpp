@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's floor for start-up: a plain QWidget of the program window's size, in an application set
 // up as the program's, shown, then ended after its first frame.
 

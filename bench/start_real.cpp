@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the program's window: built and shown as app/main.cpp does, then ends after its
 // first frame.
 

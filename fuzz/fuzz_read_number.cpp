@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number reading and writing under arbitrary bytes. The bytes are read as a reply; the value read
 // and the double whose bits are the first eight bytes go through every writer, so the writers
 // see every kind of double, not only those a reply can spell. A broken property aborts.

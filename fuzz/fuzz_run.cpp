@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole adjustment runs answered by the fuzzer's bytes: one reply per line, at most kMaxReplies.
 // When they run out the user presses Enter at every prompt and abandons when asked, so every run
 // must end a few prompts later; one that asks more aborts. A first byte from 0x01 to 0x05 is

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks in Release and runs them all: the adjustment's own (adjustment_bench)
 # and the window's costs against Qt's floor (qt_costs), which prints its table of figures.
 # Usage: scripts/bench.sh [qt_costs options, e.g. --runs 21 or --no-xvfb]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang in build-fuzz and runs each for the given seconds
 # (default 60) on a copy of fuzz/corpus/ in a temporary folder, after replaying the inputs kept
 # in fuzz/regressions/. Fails when a fuzzer finds a crash, a leak, a broken property or a hang;

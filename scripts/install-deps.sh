@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages a task needs (through sudo when not root), only those missing, so
 # a second call is quick. Usage: scripts/install-deps.sh run|package|test
 #   run      building the program and running it: compiler, Qt, libcups, the fonts of the window

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package with the package presets (Release, installed under /usr, in
 # build-package) and prints its absolute path as the last line. Installs the Debian packages the
 # build needs first (through sudo when not root), only those missing.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real program on a virtual X display and saves a picture of its window.
 # Usage: scripts/screenshot.sh [path/to/brannock] [output.png]
 # Needs xvfb (xvfb-run), x11-utils (xwininfo) and imagemagick (import).

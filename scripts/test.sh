@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the code's format, builds everything and runs every test headless: once as built for
 # use, then again under AddressSanitizer and UndefinedBehaviorSanitizer; last, it builds the
 # Debian package and installs it into a fresh Debian 12. In CI (CI=true) the print-queue and

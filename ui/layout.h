@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The window's layout: every control's name, place and size in twips (1/1440 inch), its

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The program's only window, Brannock: nine display fields, their labels, the red double frame

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The plugin's side of print_queue.h: libcups for the queue's state and the job (cups_queue.h),

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The default print queue, reached through libcups: Qt Print Support neither says whether a

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The print system, kept out of the program's start: Qt Print Support and libcups live in the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The program's side of the print system: finds and loads the plugin brannock_print_queue on

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "qt_field_service.h"
 
 #include "text.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "qt_program_end.h"
 
 #include <QCoreApplication>

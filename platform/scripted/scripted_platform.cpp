@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "scripted_platform.h"
 
 #include <charconv>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // A platform for tests and benchmarks: answers prompts from a list of replies (then from an

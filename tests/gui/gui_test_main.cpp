@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test main for the window tests: offscreen unless a platform is named, never a real printer,
 // and a temporary home so saved reports land in a folder of the tests' own.
 

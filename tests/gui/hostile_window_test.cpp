@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile replies typed into the real prompt boxes: junk, empty lines, Cancel, Escape, a box
 // closed by its frame, full-width forms, 100,000-character strings and zero at every
 // confirmation. Each run must either complete with the right fields and report or be abandoned

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as laid out: every control's place, caption, colour and font, the focus order,
 // and the keys that must not start a run.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report on Qt Print Support, saved as a PDF since the tests have no printer: real text,
 // page breaks for long routes, lines too long for the paper, names that never overwrite, and the
 // outcome when nothing can be written.

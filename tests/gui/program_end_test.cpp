@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program in a process of its own on a virtual X display: Command2, and closing the
 // window by its frame, end it at once with exit status 0, and its captions stay readable under a
 // dark desktop theme. The display has no window manager, so the test sends what one would: a

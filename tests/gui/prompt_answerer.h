@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Answers the modal boxes of a run as a user would, from a zero-interval timer that fires inside

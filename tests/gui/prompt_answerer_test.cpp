@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The answerer every window test uses: a modal box it does not expect fails the test that meets
 // it, by name, and is closed at once, so the test goes on instead of waiting for its time-out.
 

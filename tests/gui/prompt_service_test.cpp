@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The prompt box hands back the line exactly as typed, and empty text for Cancel or a box
 // closed by its frame; the message box has one button.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Routes the window tests run: the replies typed into the prompt boxes, and the report's lines

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole runs through the window: the real prompt boxes answered by typing, each one modal over
 // the window, the fields, and the report saved as a PDF since the tests have no printer. They run
 // offscreen and again under a headless Wayland compositor (run_under_weston.sh).

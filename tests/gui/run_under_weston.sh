@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a test program as a Wayland client of a private headless weston: the compositor's socket
 # lives in a runtime folder of its own (mode 0700), and the compositor is stopped when the
 # program ends. When weston cannot start, says why and exits 77, which ctest reports as a skipped

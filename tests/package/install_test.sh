@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian package into a fresh minimal Debian 12, made with debootstrap from the
 # mirror this machine's apt uses, with apt and the package's Depends only (no Recommends). Then,
 # inside that system, the installed program must find every library, its print module must too,

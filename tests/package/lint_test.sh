@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the Debian package's contents as a distribution would: lintian finds no error, the
 # desktop entry and the AppStream metainfo pass their validators (the metainfo's launchable
 # found in the package), and the icon the entry names is in the package.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Pages of a PDF as poppler sees them: how many there are, and whether one has ink on it. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's report on a real print queue, and every fault of the printing path: runs go
 // through the window in a process of their own (see window_run_main.cpp), with CUPS_SERVER naming
 // a private scheduler or nothing, and a temporary home whose documents folder takes the report

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // A CUPS scheduler of the tests' own: configuration, spool, cache, state, logs and its listening

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One run through the window, in a process of its own so that the print system it talks to is
 // the one CUPS_SERVER names in its fresh environment (Qt's print support asks CUPS once and keeps
 // what it learnt). The print queue tests start it; it clicks Command1, types the route's replies
