@@ -28,7 +28,10 @@ constexpr double twipsPerPoint = 20.0;
 // Where printing goes on after a page break.
 constexpr double topOfNewPageTwips = 1000.0;
 // The report's font until the run names one.
-const QString defaultFontName = QStringLiteral("宋体");
+QString defaultFontName()
+{
+    return QStringLiteral("宋体");
+}
 constexpr double defaultFontPoints = 12.0;
 // A PDF has no hardware margins; half an inch keeps the last line clear of the paper's edge.
 constexpr double pdfMarginPoints = 36.0;
@@ -125,7 +128,7 @@ bool QtPrinterSurface::writePdf(const QString &path, const QPageSize &paper) con
     painter.scale(devicePerTwip, devicePerTwip);
     painter.setPen(Qt::black);
 
-    QString fontName = defaultFontName;
+    QString fontName = defaultFontName();
     double fontPoints = defaultFontPoints;
     QFont font = printFont(fontName, fontPoints);
     painter.setFont(font);
