@@ -20,10 +20,10 @@ test=(
     poppler-utils xvfb xauth x11-apps x11-utils imagemagick libxcb1-dev libxcb-xtest0-dev
     weston
     cups printer-driver-cups-pdf ghostscript
-    qt6-gtk-platformtheme gnome-themes-extra
+    qt6-gtk-platformtheme
     clang libclang-rt-14-dev clang-format
     locales
-    debootstrap lintian desktop-file-utils appstream
+    debootstrap wget lintian desktop-file-utils appstream
 )
 
 case "${1:-}" in
