@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The captions floor for start-up: the window's 21 captions (19 labels, 2 buttons) in the same
-// fonts, at the same places, on the same colours, and nothing else: no fields, no lines, no
-// services, no click handlers. What any window showing this text pays, shown, then ended after
-// its first frame.
+// fonts, at the same places, on the window's colour, and nothing else: no fields, no lines, no
+// painted button faces or style sheet, no services, no click handlers. What any window showing
+// this text pays, shown, then ended after its first frame.
 
 #include "first_frame.h"
 

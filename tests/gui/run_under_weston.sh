@@ -25,6 +25,7 @@ weston --backend=headless-backend.so --width=1280 --height=1024 --socket="$socke
     --idle-time=0 --no-config --log="$runtime/weston.log" &
 weston=$!
 trap 'kill "$weston" 2>/dev/null; wait "$weston" 2>/dev/null; rm -rf "$runtime"' EXIT
+trap 'exit 143' TERM INT
 
 # Ten seconds at most for the socket to appear.
 for _ in $(seq 100); do

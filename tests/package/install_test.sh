@@ -76,6 +76,21 @@ plain_build() {
     umount "$root/proc"
 }
 
+# The first source for suite $1 in apt's lists whose archive says it is Debian's (a third-party
+# list may name the same suite); empty when none answers.
+debian_mirror() {
+    local uri candidates
+    mapfile -t candidates < <(mirror_for "$1")
+    for uri in "${candidates[@]}"; do
+        [[ $uri == http://* || $uri == https://* ]] || continue
+        if wget -q --timeout=20 --tries=2 -O - "${uri%/}/dists/$1/Release" 2>/dev/null \
+            | grep -x 'Origin: Debian' >/dev/null; then
+            echo "$uri"
+            return
+        fi
+    done
+}
+
 # The part that runs inside the private mount namespace: $1 the package, $2 the temporary folder.
 inside() {
     local deb=$1 tmp=$2 root=$2/root mirror=$3 shot=$4
@@ -94,8 +109,8 @@ inside() {
     {
         echo "deb $mirror bookworm main"
         local updates security
-        updates=$(mirror_for bookworm-updates | head -n 1)
-        security=$(mirror_for bookworm-security | head -n 1)
+        updates=$(debian_mirror bookworm-updates)
+        security=$(debian_mirror bookworm-security)
         [ -n "$updates" ] && echo "deb $updates bookworm-updates main"
         [ -n "$security" ] && echo "deb $security bookworm-security main"
     } >"$root/etc/apt/sources.list"
@@ -108,6 +123,7 @@ inside() {
     mount -t sysfs sys "$root/sys"
     mount --rbind /dev "$root/dev"
     mkdir -p "$root/tmp/.X11-unix"
+    install -d -m 1777 /tmp/.X11-unix # where no X server has run yet
     mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
 
     in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 "$@"; }
@@ -194,11 +210,8 @@ for tool in debootstrap unshare chroot wget Xvfb xwininfo import git; do
     command -v "$tool" >/dev/null || skip "$tool is not installed"
 done
 
-mirror=$(mirror_for bookworm | head -n 1)
-[ -n "$mirror" ] || skip "apt has no deb source for bookworm main on this machine"
-[[ $mirror == http://* || $mirror == https://* ]] || skip "the bookworm mirror $mirror is not http(s)"
-wget -q --timeout=20 --tries=2 -O /dev/null "${mirror%/}/dists/bookworm/Release" \
-    || skip "the mirror $mirror cannot be reached"
+mirror=$(debian_mirror bookworm)
+[ -n "$mirror" ] || skip "no Debian mirror for bookworm main in apt's sources answers over http(s)"
 
 start=$SECONDS
 tmp=$(mktemp -d /var/tmp/brannock-install-test.XXXXXX)
