@@ -15,42 +15,11 @@ set -euo pipefail
 skip() { echo "SKIP: $*" >&2; exit 77; }
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# Prints the URI of the first enabled "deb" source with component main for suite $1, from the
-# one-line and the deb822 source lists.
+# Prints the URIs of the "deb" sources with component main for suite $1, as apt reads its own
+# source lists (one-line and deb822 alike, disabled entries left out).
 mirror_for() {
-    local suite=$1 f
-    for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
-        [ -f "$f" ] || continue
-        awk -v suite="$suite" '
-            $1 == "deb" {
-                i = 2
-                if ($i ~ /^\[/) { while (i < NF && $i !~ /\]$/) i++; i++ }
-                if ($(i + 1) != suite) next
-                for (j = i + 2; j <= NF; j++) if ($j == "main") { print $i; exit }
-            }' "$f"
-    done
-    for f in /etc/apt/sources.list.d/*.sources; do
-        [ -f "$f" ] || continue
-        awk -v suite="$suite" '
-            function has(list, word) { return (" " list " ") ~ (" " word " ") }
-            function flush() {
-                if (has(types, "deb") && has(suites, suite) && has(comps, "main") && enabled != "no" && uris != "") {
-                    split(uris, u, " "); print u[1]; done = 1; exit
-                }
-                types = suites = comps = uris = enabled = ""
-            }
-            /^#/ { next }
-            /^[ \t]*$/ { flush(); next }
-            /^[^ \t]/ {
-                key = tolower($1); sub(/:$/, "", key); $1 = ""; sub(/^ +/, ""); value = $0
-                if (key == "types") types = value
-                else if (key == "uris") uris = value
-                else if (key == "suites") suites = value
-                else if (key == "components") comps = value
-                else if (key == "enabled") enabled = tolower(value)
-            }
-            END { if (!done) flush() }' "$f"
-    done
+    apt-get indextargets --no-release-info --format '$(TARGET_OF) $(RELEASE) $(COMPONENT) $(REPO_URI)' \
+        | awk -v suite="$1" '$1 == "deb" && $2 == suite && $3 == "main" && !seen[$4]++ { print $4 }'
 }
 
 # A plain build from the source tree in the fresh system $2, with only the build packages named
