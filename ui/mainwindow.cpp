@@ -157,7 +157,6 @@ MainWindow::MainWindow(QWidget *parent)
         button->setAutoDefault(false);
         button->setDefault(false);
         paint(button, QPalette::Button, buttonColour);
-        paint(button, QPalette::ButtonText, captionColour);
         button->setStyleSheet(QString::fromLatin1(buttonStyle));
         focusable.emplace_back(control.tabIndex, button);
     }

@@ -5,6 +5,7 @@
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QPrinterInfo>
 #include <QTimer>
 
 #include <cups/cups.h>
@@ -98,7 +99,7 @@ bool jobGoesThrough(const char *queue, int job)
 
 } // namespace
 
-std::optional<PrintQueue> defaultPrintQueue()
+std::optional<PrintQueue> CupsPrintQueueSystem::defaultQueue() const
 {
     cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
     if (!dest)
@@ -110,7 +111,13 @@ std::optional<PrintQueue> defaultPrintQueue()
     return queue;
 }
 
-bool submitPdfJob(const QString &queue, const QString &path, const QString &title)
+QPageSize CupsPrintQueueSystem::defaultPaper(const QString &queue) const
+{
+    return QPrinterInfo::printerInfo(queue).defaultPageSize();
+}
+
+bool CupsPrintQueueSystem::submitPdf(const QString &queue, const QString &path,
+                                     const QString &title)
 {
     // The scheduler answers with a job id, or 0 when it refused the job.
     const QByteArray name = queue.toUtf8();

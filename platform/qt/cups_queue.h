@@ -2,19 +2,26 @@
 
 #pragma once
 
-// The default print queue, reached through libcups: Qt Print Support neither says whether a
-// queue accepts jobs nor whether the scheduler took the job, and a report must not be lost
-// silently in either case.
+// The plugin's side of print_queue.h. The default queue is reached through libcups: Qt Print
+// Support neither says whether a queue accepts jobs nor whether the scheduler took the job, and a
+// report must not be lost silently in either case. Qt Print Support gives the queue's paper.
 
 #include "print_queue.h"
 
+#include <QObject>
+
 namespace platform::qt {
 
-// The default destination of the scheduler that CUPS_SERVER (or the system) names, if any.
-std::optional<PrintQueue> defaultPrintQueue();
+class CupsPrintQueueSystem final : public QObject, public PrintQueueSystem
+{
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID BRANNOCK_PRINT_QUEUE_SYSTEM_IID)
+    Q_INTERFACES(platform::qt::PrintQueueSystem)
 
-// Sends a PDF file to the queue as one job; false when the scheduler refuses it or the job fails
-// within a few seconds (then it is not left in the queue).
-bool submitPdfJob(const QString &queue, const QString &path, const QString &title);
+public:
+    std::optional<PrintQueue> defaultQueue() const override;
+    QPageSize defaultPaper(const QString &queue) const override;
+    bool submitPdf(const QString &queue, const QString &path, const QString &title) override;
+};
 
 } // namespace platform::qt

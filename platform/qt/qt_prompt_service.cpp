@@ -16,18 +16,6 @@ namespace platform::qt {
 
 namespace {
 
-QString title()
-{
-    return QStringLiteral("Brannock");
-}
-QString okText()
-{
-    return QStringLiteral("确定");
-}
-QString cancelText()
-{
-    return QStringLiteral("取消");
-}
 // Wide enough for a short prompt on one line; longer ones wrap.
 constexpr int promptMinimumWidth = 360;
 
@@ -43,15 +31,15 @@ std::string QtPromptService::inputBox(const std::string &prompt)
     // returns, and returns Rejected should the window take the box with it while it is open.
     auto *dialog = new QInputDialog(m_window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowTitle(title());
+    dialog->setWindowTitle(QStringLiteral("Brannock"));
     dialog->setInputMode(QInputDialog::TextInput);
     // The edit line's default limit of 32767 characters would cut a long reply without a word.
     if (auto *line = dialog->findChild<QLineEdit *>())
         line->setMaxLength(std::numeric_limits<int>::max());
     dialog->setLabelText(toQString(prompt));
     dialog->setTextValue(QString());
-    dialog->setOkButtonText(okText());
-    dialog->setCancelButtonText(cancelText());
+    dialog->setOkButtonText(QStringLiteral("确定"));
+    dialog->setCancelButtonText(QStringLiteral("取消"));
     dialog->setMinimumWidth(promptMinimumWidth);
     for (QLabel *label : dialog->findChildren<QLabel *>())
         label->setWordWrap(true);
@@ -76,10 +64,10 @@ void QtPromptService::showMessage(const std::string &text)
     auto *box = new QMessageBox(m_window);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setIcon(QMessageBox::Information);
-    box->setWindowTitle(title());
+    box->setWindowTitle(QStringLiteral("Brannock"));
     box->setText(toQString(text));
     box->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QPushButton *ok = box->addButton(okText(), QMessageBox::AcceptRole);
+    QPushButton *ok = box->addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
     box->setDefaultButton(ok);
     box->setEscapeButton(ok);
     box->exec();

@@ -4,6 +4,7 @@
 // outcome when nothing can be written.
 
 #include "pdf_text.h"
+#include "routes.h"
 #include "row_name.h"
 
 #include "qt_printer_surface.h"
@@ -42,22 +43,13 @@ protected:
     QByteArray m_savedHome;
 };
 
-// Point i of the routes below stands at 100 + 0.01 i metres; written with three decimals.
-QString elevation(std::size_t i)
+// Runs a rising route (routes.h) through the scripted platform and returns the path of the
+// report it saved.
+QString printRoute(const QStringList &names)
 {
-    return QStringLiteral("%1.%2").arg(100 + i / 100).arg(i % 100 * 10, 3, 10, QLatin1Char('0'));
-}
-
-// Runs a route through the named points, first to last, with Ha 100 and each segment 10 units
-// rising 0.01 m, so there is no closure error. Returns the saved report's path.
-QString printRoute(const std::vector<std::string> &names)
-{
-    const std::size_t last = names.size() - 1;
-    std::vector<std::string> replies
-            = {std::to_string(last - 1), "100", "", elevation(last).toStdString(), "", names[0]};
-    for (std::size_t i = 1; i <= last; ++i)
-        replies.insert(replies.end(), {names[i], "10", "", "0.01", ""});
-    replies.insert(replies.end(), last + 1, "");
+    std::vector<std::string> replies;
+    for (const QString &reply : routes::risingReplies(names))
+        replies.push_back(reply.toStdString());
     platform::ScriptedPlatform scripted(replies);
     platform::qt::QtPrinterSurface printer;
     platform::Services services{scripted, scripted, printer};
@@ -69,39 +61,13 @@ QString printRoute(const std::vector<std::string> &names)
     return QString::fromStdString(message.substr(message.find('\n') + 1));
 }
 
-// The report printRoute gives, blanks folded.
-QStringList routeReport(const std::vector<std::string> &names)
-{
-    const std::size_t last = names.size() - 1;
-    QStringList lines = {QStringLiteral("Tarnovel"),
-                         QStringLiteral("起始点%1 高程 : Ha=%2 米")
-                                 .arg(QString::fromStdString(names[0]), elevation(0)),
-                         QStringLiteral("闭合点%1 高程 : Hb=%2 米")
-                                 .arg(QString::fromStdString(names[last]), elevation(last))};
-    for (std::size_t i = 0; i <= last; ++i)
-        lines << QStringLiteral("%1 :%2 米").arg(QString::fromStdString(names[i]), elevation(i));
-    lines << QStringLiteral("路线闭合差 : fh=0.000 米");
-    return blanksFolded(lines);
-}
-
-// Point 0 is A, the last B, the others P1, P2, ...; point `longAt` takes `longName` instead.
-std::vector<std::string> route(int between, int longAt = -1, const std::string &longName = {})
-{
-    std::vector<std::string> names;
-    for (int i = 0; i <= between + 1; ++i)
-        names.push_back(i == longAt        ? longName
-                        : i == 0           ? "A"
-                        : i == between + 1 ? "B"
-                                           : "P" + std::to_string(i));
-    return names;
-}
-
 using LongRoute = TemporaryHome;
 
 TEST_F(LongRoute, PrintsEveryPointInOrderOverSeveralPages)
 {
     int pages = 0;
-    EXPECT_EQ(pdfTextLines(printRoute(route(150)), &pages), routeReport(route(150)));
+    EXPECT_EQ(pdfTextLines(printRoute(routes::risingNames(150)), &pages),
+              blanksFolded(routes::longRouteReport()));
     EXPECT_GE(pages, 3);
 }
 
@@ -110,7 +76,7 @@ TEST_F(LongRoute, PrintsEveryPointInOrderOverSeveralPages)
 struct LongNameCase
 {
     const char *name;
-    std::vector<std::string> names;
+    QStringList names;
 };
 
 void PrintTo(const LongNameCase &row, std::ostream *out)
@@ -118,12 +84,12 @@ void PrintTo(const LongNameCase &row, std::ostream *out)
     *out << row.name;
 }
 
-std::string cycled(QStringView alphabet, int count)
+QString cycled(QStringView alphabet, int count)
 {
     QString text;
     for (int i = 0; i < count; ++i)
         text += alphabet[i % alphabet.size()];
-    return text.toStdString();
+    return text;
 }
 
 class LongName : public TemporaryHome, public ::testing::WithParamInterface<LongNameCase>
@@ -132,7 +98,7 @@ class LongName : public TemporaryHome, public ::testing::WithParamInterface<Long
 TEST_P(LongName, GoesOnAtItsColumnOnTheNextLinesAndStaysOnThePaper)
 {
     // Read from the printable area alone: A4 less the saved report's half-inch margins.
-    const QStringList expected = routeReport(GetParam().names);
+    const QStringList expected = blanksFolded(routes::risingReport(GetParam().names));
     EXPECT_EQ(joinedAs(pdfTextLines(printRoute(GetParam().names), nullptr, {36, 36, 523, 770}),
                        expected),
               expected);
@@ -141,10 +107,13 @@ TEST_P(LongName, GoesOnAtItsColumnOnTheNextLinesAndStaysOnThePaper)
 INSTANTIATE_TEST_SUITE_P(
         Report, LongName,
         ::testing::Values(
-                LongNameCase{"Letters", route(1, 0, cycled(u"abcdefghijklmnopqrstuvwxyz", 300))},
-                LongNameCase{"HanCharacters", route(1, 2, cycled(u"水准测量高程闭合差改正", 200))},
-                LongNameCase{"AtTheFootOfAPage",
-                             route(70, 65, cycled(u"abcdefghijklmnopqrstuvwxyz", 300))}),
+                LongNameCase{"Letters",
+                             routes::risingNames(1, 0, cycled(u"abcdefghijklmnopqrstuvwxyz", 300))},
+                LongNameCase{"HanCharacters",
+                             routes::risingNames(1, 2, cycled(u"水准测量高程闭合差改正", 200))},
+                LongNameCase{
+                        "AtTheFootOfAPage",
+                        routes::risingNames(70, 65, cycled(u"abcdefghijklmnopqrstuvwxyz", 300))}),
         RowName());
 
 using SavedReport = TemporaryHome;

@@ -48,42 +48,65 @@ inline QStringList exampleReport()
             QStringLiteral("路线闭合差 : fh=0.010 米")};
 }
 
-// 150 points, 151 segments of 10 units rising 0.01 m each: Ha 100, Hb 101.51, no closure
-// error, so point I stands at 100 + 0.01 I. Every confirmation and stepping prompt is answered
-// with an empty line.
-constexpr int longRoutePoints = 150;
-
-inline QStringList longRouteReplies()
+// Rising routes: the named points, first to last, Ha 100 and every segment 10 units rising
+// 0.01 m, so there is no closure error and point i stands at 100 + 0.01 i. Every confirmation
+// and stepping prompt is answered with an empty line.
+inline QString risingElevation(qsizetype i)
 {
-    QStringList replies = {QString::number(longRoutePoints),
+    return QStringLiteral("%1.%2").arg(100 + i / 100).arg(i % 100 * 10, 3, 10, QLatin1Char('0'));
+}
+
+inline QStringList risingReplies(const QStringList &names)
+{
+    const qsizetype last = names.size() - 1;
+    QStringList replies = {QString::number(last - 1),
                            QStringLiteral("100"),
                            QString(),
-                           QStringLiteral("101.51"),
+                           risingElevation(last),
                            QString(),
-                           QStringLiteral("A")};
-    for (int i = 1; i <= longRoutePoints + 1; ++i) {
-        replies << (i <= longRoutePoints ? QStringLiteral("P%1").arg(i) : QStringLiteral("B"))
-                << QStringLiteral("10") << QString() << QStringLiteral("0.01") << QString();
-    }
-    for (int i = 0; i < longRoutePoints + 2; ++i)
+                           names.first()};
+    for (qsizetype i = 1; i <= last; ++i)
+        replies << names[i] << QStringLiteral("10") << QString() << QStringLiteral("0.01")
+                << QString();
+    for (qsizetype i = 0; i <= last; ++i)
         replies << QString();
     return replies;
 }
 
+inline QStringList risingReport(const QStringList &names)
+{
+    const qsizetype last = names.size() - 1;
+    QStringList lines = {
+            QStringLiteral("Tarnovel"),
+            QStringLiteral("起始点%1 高程  :   Ha=%2 米").arg(names.first(), risingElevation(0)),
+            QStringLiteral("闭合点%1 高程  :   Hb=%2 米").arg(names.last(), risingElevation(last))};
+    for (qsizetype i = 0; i <= last; ++i)
+        lines << QStringLiteral("%1 :%2 米").arg(names[i], risingElevation(i));
+    lines << QStringLiteral("路线闭合差 : fh=0.000 米");
+    return lines;
+}
+
+// A, P1 … P`between`, B; point `longAt` is named `longName` instead.
+inline QStringList risingNames(int between, int longAt = -1, const QString &longName = {})
+{
+    QStringList names;
+    for (int i = 0; i <= between + 1; ++i)
+        names << (i == longAt        ? longName
+                  : i == 0           ? QStringLiteral("A")
+                  : i == between + 1 ? QStringLiteral("B")
+                                     : QStringLiteral("P%1").arg(i));
+    return names;
+}
+
+// The long route: 150 points over several pages of report.
+inline QStringList longRouteReplies()
+{
+    return risingReplies(risingNames(150));
+}
+
 inline QStringList longRouteReport()
 {
-    QStringList lines
-            = {QStringLiteral("Tarnovel"), QStringLiteral("起始点A 高程  :   Ha=100.000 米"),
-               QStringLiteral("闭合点B 高程  :   Hb=101.510 米"), QStringLiteral("A :100.000 米")};
-    // Point i stands at 100 + i/100 m, written with three decimals.
-    for (int i = 1; i <= longRoutePoints; ++i) {
-        lines << QStringLiteral("P%1 :%2.%3 米")
-                         .arg(i)
-                         .arg(100 + i / 100)
-                         .arg(i % 100 * 10, 3, 10, QLatin1Char('0'));
-    }
-    lines << QStringLiteral("B :101.510 米") << QStringLiteral("路线闭合差 : fh=0.000 米");
-    return lines;
+    return risingReport(risingNames(150));
 }
 
 } // namespace routes

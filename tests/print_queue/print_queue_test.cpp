@@ -30,7 +30,6 @@
 
 namespace {
 
-using namespace Qt::Literals::StringLiterals;
 using print_queue::PrivateCups;
 
 const QString queueName = QStringLiteral("Brannock_PDF");
@@ -325,7 +324,8 @@ TEST_P(RefusingQueue, SavesTheReportAndSaysPrintingFailed)
         ASSERT_TRUE(QFile::copy(QStringLiteral(PRINT_QUEUE_WINDOW_RUN), program));
         if (GetParam().refusal == Refusal::NotAPlugin) {
             ASSERT_TRUE(QFile::copy(
-                    QLibraryInfo::path(QLibraryInfo::LibrariesPath) + "/libQt6Core.so.6"_L1,
+                    QLibraryInfo::path(QLibraryInfo::LibrariesPath)
+                            + QStringLiteral("/libQt6Core.so.6"),
                     plugins.filePath(QStringLiteral(BRANNOCK_PRINT_QUEUE_MODULE_FILE))));
         }
     }
