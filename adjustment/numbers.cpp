@@ -232,9 +232,12 @@ std::string fixed3Text(double value)
         return "nan";
     if (std::isinf(value))
         return value < 0 ? "-inf" : "inf";
+    // Rounded first as the point list rounds, so that a tie typed as x.xxx5, whose binary value
+    // lies a little above or below it, prints the same wherever it stands on the page.
+    const double rounded = roundHalfEven(value, 3);
     // The largest double has 309 digits before the point.
     std::array<char, 330> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), rounded,
                                       std::chars_format::fixed, 3);
     std::string text(buffer.data(), result.ptr);
     if (text == "-0.000")

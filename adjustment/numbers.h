@@ -30,8 +30,10 @@ std::string generalText(double value, int powerOfTen = 0);
 // divided by 10^decimals. Values too large to carry that many decimals are returned unchanged.
 double roundHalfEven(double value, int decimals);
 
-// Exactly three decimals ("0.000" pattern: 100 → "100.000", -0.0123 → "-0.012"); a value that
-// rounds to zero is "0.000" without a sign.
+// Exactly three decimals ("0.000" pattern: 100 → "100.000", -0.0123 → "-0.012") of the value
+// rounded half-even to three decimals, so an exact half of the last decimal goes to the even
+// neighbour (10.0005 → "10.000", 45.1235 → "45.124"); a value that rounds to zero is "0.000"
+// without a sign.
 std::string fixed3Text(double value);
 
 } // namespace adjustment

@@ -247,4 +247,38 @@ TEST(Run, ReportPrintsNegativeClosureAndEmptyNames)
                                               " :10.000 米", "", "路线闭合差 : fh=-0.012 米"}));
 }
 
+// A known elevation typed with a tie in its fourth decimal prints the same in the report's header
+// and in its point list, where it is rounded half-even.
+struct TieCase
+{
+    const char *name;
+    std::string typed;
+    std::string printed;
+};
+
+class KnownElevationTie : public testing::TestWithParam<TieCase>
+{};
+
+TEST_P(KnownElevationTie, PrintsTheSameInTheHeaderAndTheList)
+{
+    const std::string &typed = GetParam().typed;
+    ScriptedPlatform platform({"0", typed, "", typed, "", "A", "B", "10", "", "0", "", "", ""});
+    auto services = platform.services();
+    ASSERT_EQ(performRun(services), RunEnd::Completed);
+    const Lines &lines = platform.printedLines();
+    ASSERT_EQ(lines.size(), 9u);
+    const std::string value = GetParam().printed + " 米";
+    EXPECT_EQ(lines[2], "起始点A 高程  :   Ha=" + value);
+    EXPECT_EQ(lines[3], "闭合点B 高程  :   Hb=" + value);
+    EXPECT_EQ(lines[5], "A :" + value);
+    EXPECT_EQ(lines[6], "B :" + value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Report, KnownElevationTie,
+                         testing::Values(TieCase{"BinaryBelowTie", "10.0005", "10.000"},
+                                         TieCase{"BinaryAboveTieToEven", "45.1235", "45.124"},
+                                         TieCase{"UpToEven", "45.2375", "45.238"},
+                                         TieCase{"NegativeTieToZero", "-0.0005", "0.000"}),
+                         RowName());
+
 } // namespace
