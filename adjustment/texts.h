@@ -73,7 +73,8 @@ inline constexpr std::string_view ClosureLine = "路线闭合差 : fh=";
 // Where the report went when it could not be printed.
 inline constexpr std::string_view SavedNoPrinter = "未找到可用的打印机，报告已保存为 PDF 文件：";
 inline constexpr std::string_view SavedAfterFailure = "打印失败，报告已保存为 PDF 文件：";
-inline constexpr std::string_view NotSaved = "无法打印报告，也无法保存 PDF 文件。";
+inline constexpr std::string_view NotSavedNoPrinter = "无法打印报告，也无法保存 PDF 文件。";
+inline constexpr std::string_view NotSavedAfterFailure = "打印失败，也无法保存 PDF 文件。";
 inline constexpr std::string_view FolderNotWritable = "无法创建或写入文件夹：";
 inline constexpr std::string_view FileNotWritable = "无法写入文件：";
 

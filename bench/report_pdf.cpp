@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The report of a 9,999-point route rendered to PDF. By default through the program's printer
-// surface: adjustment::printReport into platform::qt::QtPrinterSurface, which, with no print
-// queue, saves the PDF in the documents folder (the driver points HOME at a temporary folder and
-// CUPS_SERVER at no scheduler). With --floor, Qt's floor: the same lines drawn straight into a
-// PDF QPrinter with one QPainter, one font and one set of metrics. Prints the time, the growth
-// of the peak memory while rendering, the file's size and the number of lines.
+// surface: adjustment::printReport into the report document on platform::qt::QtReportOutput, which,
+// with no print queue, saves the PDF in the documents folder (the driver points HOME at a temporary
+// folder and CUPS_SERVER at no scheduler). With --floor, Qt's floor: the same lines drawn straight
+// into a PDF QPrinter with one QPainter, one font and one set of metrics. Prints the time, the
+// growth of the peak memory while rendering, the file's size and the number of lines.
 
 #include "probe.h"
 
@@ -12,6 +12,7 @@
 #include "fonts.h"
 #include "qt_printer_surface.h"
 #include "report.h"
+#include "report_document.h"
 
 #include <QApplication>
 #include <QDir>
@@ -139,9 +140,11 @@ int main(int argc, char *argv[])
         path = QDir::home().filePath(QStringLiteral("floor.pdf")).toStdString();
         drawFloor(recorded, QString::fromStdString(path));
     } else {
-        platform::qt::QtPrinterSurface surface;
-        const platform::PrintOutcome outcome = adjustment::printReport(surface, route, result);
-        if (outcome.status != platform::PrintOutcome::Status::SavedNoPrinter) {
+        platform::qt::QtReportOutput output;
+        adjustment::ReportDocument document(output);
+        const platform::PrintOutcome outcome = adjustment::printReport(document, route, result);
+        if (outcome.printing != platform::PrintOutcome::Printing::NoPrinter
+            || outcome.saving != platform::PrintOutcome::Saving::Saved) {
             std::fputs("the report was not saved as a PDF for want of a printer\n", stderr);
             return 1;
         }

@@ -19,6 +19,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 using adjustment::fixed3Text;
@@ -97,10 +98,11 @@ void checkAbandoned(const ScriptedPlatform &platform)
             "nothing happens after the abandon question");
 }
 
-void checkCompleted(const ScriptedPlatform &platform, PrintOutcome::Status status)
+void checkCompleted(const ScriptedPlatform &platform, PrintOutcome::Printing printing)
 {
     require(platform.documentsEnded() == 1, "a completed run prints one document");
-    require(platform.logOf("message: ").size() == (status == PrintOutcome::Status::Printed ? 0 : 1),
+    require(platform.logOf("message: ").size()
+                    == (printing == PrintOutcome::Printing::Printed ? 0 : 1),
             "one message exactly when the report was not printed");
 
     // What the stepping prompts showed: a name in Text6 and an elevation in Text7 per point.
@@ -179,14 +181,25 @@ void checkCompleted(const ScriptedPlatform &platform, PrintOutcome::Status statu
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     std::string_view bytes(reinterpret_cast<const char *>(data), size);
-    auto status = PrintOutcome::Status::Printed;
-    if (!bytes.empty() && bytes.front() >= 0x01 && bytes.front() <= 0x05) {
-        status = static_cast<PrintOutcome::Status>(bytes.front() - 0x01);
+    // A first byte from 0x01 to 0x07 picks how the report's document ends.
+    using Printing = PrintOutcome::Printing;
+    using Saving = PrintOutcome::Saving;
+    static constexpr std::pair<Printing, Saving> endings[]
+            = {{Printing::Printed, Saving::NotNeeded},
+               {Printing::NoPrinter, Saving::Saved},
+               {Printing::Failed, Saving::Saved},
+               {Printing::NoPrinter, Saving::FolderNotWritable},
+               {Printing::NoPrinter, Saving::FileNotWritable},
+               {Printing::Failed, Saving::FolderNotWritable},
+               {Printing::Failed, Saving::FileNotWritable}};
+    auto ending = endings[0];
+    if (!bytes.empty() && bytes.front() >= 0x01 && bytes.front() <= 0x07) {
+        ending = endings[bytes.front() - 0x01];
         bytes.remove_prefix(1);
     }
 
     ScriptedPlatform platform(splitReplies(bytes));
-    platform.setPrintOutcome(PrintOutcome{status, "/tmp/Tarnovel.pdf"});
+    platform.setPrintOutcome(PrintOutcome{ending.first, ending.second, "/tmp/Tarnovel.pdf"});
     std::size_t entryPromptsAfter = 0;
     std::size_t stepPromptsAfter = 0;
     platform.setResponder([&](const std::string &prompt) -> std::string {
@@ -203,6 +216,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (adjustment::performRun(services) == adjustment::RunEnd::Abandoned)
         checkAbandoned(platform);
     else
-        checkCompleted(platform, status);
+        checkCompleted(platform, ending.first);
     return 0;
 }

@@ -44,20 +44,25 @@ public:
     virtual void setFieldText(Field field, const std::string &text) = 0;
 };
 
-// How a printed document ended.
+// How a printed document ended: printed, or why not, and then what became of its file.
 struct PrintOutcome
 {
-    enum class Status {
-        Printed,        // sent to the default printer
-        SavedNoPrinter, // no usable printer; saved as a PDF at `path`
-        // printing failed: the print plugin could not be loaded, the default queue is stopped
-        // or refuses jobs, the job's file could not be written, or the scheduler or the device
-        // failed the job; saved as a PDF at `path`
-        SavedAfterFailure,
-        FolderNotWritable, // no printer, and the folder `path` cannot be created or written
-        FileNotWritable,   // no printer, and the PDF file `path` cannot be written
+    enum class Printing {
+        Printed,   // handed to the default printer
+        NoPrinter, // the print system names no default printer
+        // the print system cannot be reached, the default printer is stopped or refuses jobs,
+        // or the job could not be made, was refused, or failed
+        Failed,
     };
-    Status status = Status::Printed;
+    // Only for a report that was not printed: it is then saved in the documents folder.
+    enum class Saving {
+        NotNeeded,         // it was printed
+        Saved,             // saved as the file `path`
+        FolderNotWritable, // the documents folder `path` cannot be created or written
+        FileNotWritable,   // the file `path` cannot be created or written whole
+    };
+    Printing printing = Printing::Printed;
+    Saving saving = Saving::NotNeeded;
     std::string path;
 };
 

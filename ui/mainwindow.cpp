@@ -6,6 +6,7 @@
 
 #include "fonts.h"
 #include "qt_printer_surface.h"
+#include "report_document.h"
 #include "run.h"
 
 #include <QFrame>
@@ -176,7 +177,8 @@ MainWindow::MainWindow(QWidget *parent)
 
 void MainWindow::Command1_Click()
 {
-    platform::qt::QtPrinterSurface printer;
+    platform::qt::QtReportOutput output;
+    adjustment::ReportDocument printer(output);
     platform::Services services{m_prompts, m_fields, printer};
     try {
         adjustment::performRun(services);

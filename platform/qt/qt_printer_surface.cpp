@@ -19,235 +19,214 @@
 #include <QTextLayout>
 #include <QtDebug>
 
+#include <functional>
+#include <optional>
+
 namespace platform::qt {
 
 namespace {
 
 constexpr double twipsPerInch = 1440.0;
 constexpr double twipsPerPoint = 20.0;
-// Where printing goes on after a page break.
-constexpr double topOfNewPageTwips = 1000.0;
-// The report's font until the run names one.
-QString defaultFontName()
-{
-    return QStringLiteral("宋体");
-}
-constexpr double defaultFontPoints = 12.0;
 // A PDF has no hardware margins; half an inch keeps the last line clear of the paper's edge.
 constexpr double pdfMarginPoints = 36.0;
 // Device units per inch of the PDF, as a high-resolution printer gives.
 constexpr int pdfResolution = 1200;
 
-// A font sized in twips: the painter draws in twips, so a pixel of this font is a twip.
-QFont printFont(const QString &name, double points)
+// A PDF drawn in twips: the painter is scaled so that a unit is a twip, and fonts are sized in
+// twips, so that a pixel of a font is a twip too.
+class PdfCanvas final : public PageCanvas
 {
-    return fontFor(name, qRound(points * twipsPerPoint), false);
-}
+public:
+    // Called with the file's path once it is complete; its answer is finish's.
+    using Delivery = std::function<bool(const QString &path)>;
 
-// The folder for saved reports, created if missing; empty when it cannot be used.
-QString reportFolder()
-{
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir().mkpath(folder) || !QFileInfo(folder).isWritable())
-        return {};
-    return folder;
-}
-
-// A line too long for `width` twips cut into pieces that fit, one per printed line: at a blank
-// or between Han characters where possible, else between graphemes. Each piece holds at least
-// one grapheme, so a line that starts past the edge still comes to an end.
-QStringList linePieces(const QString &text, double width, const QFont &font, QPaintDevice *device)
-{
-    QTextLayout layout(text, font, device);
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
-    QStringList pieces;
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(width);
-        pieces << text.mid(line.textStart(), line.textLength());
+    // A PDF at `path` on `paper` (A4 when invalid); see isOpen.
+    PdfCanvas(const QString &path, const QPageSize &paper, Delivery delivery = {})
+        : m_pdf(path)
+        , m_path(path)
+        , m_delivery(std::move(delivery))
+    {
+        m_pdf.setResolution(pdfResolution);
+        m_pdf.setTitle(QStringLiteral("Brannock"));
+        m_pdf.setCreator(QStringLiteral("Brannock"));
+        const QPageLayout layout(
+                paper.isValid() ? paper : QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                QMarginsF(pdfMarginPoints, pdfMarginPoints, pdfMarginPoints, pdfMarginPoints),
+                QPageLayout::Point);
+        const QRectF printable = layout.paintRect(QPageLayout::Point);
+        m_area = {printable.left() * twipsPerPoint, printable.top() * twipsPerPoint,
+                  printable.right() * twipsPerPoint, printable.bottom() * twipsPerPoint};
+        // The printable area comes from the page's margins; then the origin moves to the
+        // paper's corner, since positions count from there.
+        QPageLayout fullPage = layout;
+        fullPage.setMode(QPageLayout::FullPageMode);
+        if (!m_pdf.setPageLayout(fullPage) || !m_painter.begin(&m_pdf))
+            return;
+        const double devicePerTwip = m_pdf.resolution() / twipsPerInch;
+        m_painter.scale(devicePerTwip, devicePerTwip);
+        m_painter.setPen(Qt::black);
     }
-    layout.endLayout();
-    return pieces;
+
+    // False when the file cannot be written or the first page cannot begin.
+    bool isOpen() const { return m_painter.isActive(); }
+
+    double advance(const PrintFont &font, const std::string &text) override
+    {
+        return use(font).metrics.horizontalAdvance(toQString(text));
+    }
+
+    FontMetrics metrics(const PrintFont &font) override
+    {
+        const QFontMetricsF &metrics = use(font).metrics;
+        return {metrics.height(), metrics.ascent(), metrics.lineSpacing()};
+    }
+
+    PrintableArea printableArea() override { return m_area; }
+
+    std::vector<std::string> breakLine(const PrintFont &font, const std::string &text,
+                                       double width) override
+    {
+        const QString line = toQString(text);
+        QTextLayout layout(line, use(font).font, &m_pdf);
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        std::vector<std::string> pieces;
+        layout.beginLayout();
+        for (QTextLine piece = layout.createLine(); piece.isValid(); piece = layout.createLine()) {
+            piece.setLineWidth(width);
+            pieces.push_back(toStdString(line.mid(piece.textStart(), piece.textLength())));
+        }
+        layout.endLayout();
+        return pieces;
+    }
+
+    void drawText(const PlacedText &piece) override
+    {
+        const Font &font = use(piece.font);
+        if (m_painter.font() != font.font)
+            m_painter.setFont(font.font);
+        m_painter.drawText(QPointF(piece.x, piece.baseline), toQString(piece.text));
+    }
+
+    bool newPage() override { return m_pdf.newPage(); }
+
+    bool finish() override
+    {
+        if (!m_painter.end())
+            return false;
+        return !m_delivery || m_delivery(m_path);
+    }
+
+private:
+    struct Font
+    {
+        QFont font;
+        QFontMetricsF metrics;
+    };
+
+    // The Qt font for `font`, made anew only when the report changes its font.
+    const Font &use(const PrintFont &font)
+    {
+        if (!m_font || m_fontKey != font) {
+            const QFont qtFont
+                    = fontFor(toQString(font.name), qRound(font.points * twipsPerPoint), false);
+            m_font.emplace(Font{qtFont, QFontMetricsF(qtFont, &m_pdf)});
+            m_fontKey = font;
+        }
+        return *m_font;
+    }
+
+    QPdfWriter m_pdf;
+    QPainter m_painter;
+    QString m_path;
+    Delivery m_delivery;
+    PrintableArea m_area;
+    PrintFont m_fontKey;
+    std::optional<Font> m_font;
+};
+
+std::unique_ptr<PageCanvas> opened(std::unique_ptr<PdfCanvas> canvas)
+{
+    if (!canvas->isOpen())
+        return nullptr;
+    return canvas;
 }
 
 } // namespace
 
-void QtPrinterSurface::setPosition(int xTwips, int yTwips)
-{
-    m_operations.push_back({Operation::Kind::Position, xTwips, yTwips, 0, {}, {}});
-}
-
-void QtPrinterSurface::setFontName(const std::string &name)
-{
-    m_operations.push_back({Operation::Kind::FontName, 0, 0, 0, toQString(name), {}});
-}
-
-void QtPrinterSurface::setFontSize(double points)
-{
-    m_operations.push_back({Operation::Kind::FontSize, 0, 0, points, {}, {}});
-}
-
-void QtPrinterSurface::printLine(std::optional<int> column, const std::vector<std::string> &items)
-{
-    QString text;
-    for (const std::string &item : items)
-        text += toQString(item);
-    m_operations.push_back({Operation::Kind::Line, 0, 0, 0, text, column});
-}
-
-void QtPrinterSurface::printEmptyLine()
-{
-    m_operations.push_back({Operation::Kind::EmptyLine, 0, 0, 0, {}, {}});
-}
-
-bool QtPrinterSurface::writePdf(const QString &path, const QPageSize &paper) const
-{
-    QPdfWriter pdf(path);
-    pdf.setResolution(pdfResolution);
-    pdf.setTitle(QStringLiteral("Brannock"));
-    pdf.setCreator(QStringLiteral("Brannock"));
-    const QPageLayout layout(
-            paper.isValid() ? paper : QPageSize(QPageSize::A4), QPageLayout::Portrait,
-            QMarginsF(pdfMarginPoints, pdfMarginPoints, pdfMarginPoints, pdfMarginPoints),
-            QPageLayout::Point);
-    // The printable right and bottom come from the page's margins; then the origin moves to the
-    // paper's corner, since positions count from there.
-    const double printableRight = layout.paintRect(QPageLayout::Point).right() * twipsPerPoint;
-    const double printableBottom = layout.paintRect(QPageLayout::Point).bottom() * twipsPerPoint;
-    QPageLayout fullPage = layout;
-    fullPage.setMode(QPageLayout::FullPageMode);
-    if (!pdf.setPageLayout(fullPage))
-        return false;
-
-    QPainter painter;
-    if (!painter.begin(&pdf))
-        return false;
-    const double devicePerTwip = pdf.resolution() / twipsPerInch;
-    painter.scale(devicePerTwip, devicePerTwip);
-    painter.setPen(Qt::black);
-
-    QString fontName = defaultFontName();
-    double fontPoints = defaultFontPoints;
-    QFont font = printFont(fontName, fontPoints);
-    painter.setFont(font);
-    double x = 0;
-    double y = 0;
-    QFontMetricsF metrics(font, &pdf);
-    bool ok = true;
-    for (const Operation &operation : m_operations) {
-        switch (operation.kind) {
-        case Operation::Kind::Position:
-            x = operation.x;
-            y = operation.y;
-            break;
-        case Operation::Kind::FontName:
-        case Operation::Kind::FontSize:
-            if (operation.kind == Operation::Kind::FontName)
-                fontName = operation.text;
-            else
-                fontPoints = operation.points;
-            font = printFont(fontName, fontPoints);
-            metrics = QFontMetricsF(font, &pdf);
-            painter.setFont(font);
-            break;
-        case Operation::Kind::Line: {
-            if (operation.column)
-                x = (*operation.column - 1) * metrics.horizontalAdvance(QLatin1Char('0'));
-            // A line too long for the paper goes on at the same x on the lines below.
-            const double width = printableRight - x;
-            const QStringList pieces = metrics.horizontalAdvance(operation.text) <= width
-                                               ? QStringList(operation.text)
-                                               : linePieces(operation.text, width, font, &pdf);
-            for (const QString &piece : pieces) {
-                if (y + metrics.height() > printableBottom && y > topOfNewPageTwips) {
-                    if (!pdf.newPage()) {
-                        ok = false;
-                        break;
-                    }
-                    y = topOfNewPageTwips;
-                }
-                painter.drawText(QPointF(x, y + metrics.ascent()), piece);
-                y += metrics.lineSpacing();
-            }
-            x = 0;
-            break;
-        }
-        case Operation::Kind::EmptyLine:
-            x = 0;
-            y += metrics.lineSpacing();
-            break;
-        }
-        if (!ok)
-            break;
-    }
-    return painter.end() && ok;
-}
-
-PrintOutcome QtPrinterSurface::saveAsPdf(PrintOutcome::Status savedStatus) const
-{
-    const QString folder = reportFolder();
-    if (folder.isEmpty()) {
-        return {PrintOutcome::Status::FolderNotWritable,
-                toStdString(QDir::toNativeSeparators(
-                        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)))};
-    }
-    // The name is claimed by creating the file, so an existing report is never overwritten.
-    const QString stem = QStringLiteral("Brannock-")
-                         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString path;
-    for (int suffix = 1;; ++suffix) {
-        path = QDir(folder).filePath(
-                stem + (suffix == 1 ? QString() : QLatin1Char('-') + QString::number(suffix))
-                + QStringLiteral(".pdf"));
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            break;
-        if (!file.exists())
-            return {PrintOutcome::Status::FileNotWritable,
-                    toStdString(QDir::toNativeSeparators(path))};
-    }
-
-    if (!writePdf(path, QPageSize(QPageSize::A4))) {
-        QFile::remove(path); // an empty or partial report must not pass for a saved one
-        return {PrintOutcome::Status::FileNotWritable, toStdString(QDir::toNativeSeparators(path))};
-    }
-    return {savedStatus, toStdString(QDir::toNativeSeparators(path))};
-}
-
-PrintOutcome QtPrinterSurface::printOnDefaultQueue() const
+DefaultPrinter QtReportOutput::defaultPrinter()
 {
     QString error;
-    PrintQueueSystem *printSystem = loadPrintQueueSystem(&error);
-    if (!printSystem) {
-        // Without the print system the report is not lost: it is saved, and the user told.
+    m_printSystem = loadPrintQueueSystem(&error);
+    if (!m_printSystem) {
         qWarning().noquote() << "Brannock: cannot reach the print system:" << error;
-        return saveAsPdf(PrintOutcome::Status::SavedAfterFailure);
+        return {DefaultPrinter::State::Unreachable, {}};
     }
-    const std::optional<PrintQueue> queue = printSystem->defaultQueue();
+    const std::optional<PrintQueue> queue = m_printSystem->defaultQueue();
     if (!queue)
-        return saveAsPdf(PrintOutcome::Status::SavedNoPrinter);
-    // A stopped queue would hold the job until someone resumes it; a rejecting one refuses it.
-    if (!queue->ready)
-        return saveAsPdf(PrintOutcome::Status::SavedAfterFailure);
-
-    // The job is the document as a PDF on the queue's paper; the scheduler's filters print it.
-    QTemporaryFile job(QDir(QDir::tempPath()).filePath(QStringLiteral("brannock-XXXXXX.pdf")));
-    if (!job.open())
-        return saveAsPdf(PrintOutcome::Status::SavedAfterFailure);
-    job.close();
-    if (!writePdf(job.fileName(), printSystem->defaultPaper(queue->name))
-        || !printSystem->submitPdf(queue->name, job.fileName(), QStringLiteral("Brannock")))
-        return saveAsPdf(PrintOutcome::Status::SavedAfterFailure);
-    return {};
+        return {DefaultPrinter::State::None, {}};
+    return {queue->ready ? DefaultPrinter::State::Ready : DefaultPrinter::State::NotReady,
+            toStdString(queue->name)};
 }
 
-PrintOutcome QtPrinterSurface::endDocument()
+std::unique_ptr<PageCanvas> QtReportOutput::printJob(const std::string &printer)
 {
-    const PrintOutcome outcome = printOnDefaultQueue();
-    m_operations.clear();
-    return outcome;
+    if (!m_printSystem)
+        return nullptr;
+    // The job is the document as a PDF on the queue's paper; the scheduler's filters print it.
+    // The temporary file lives as long as the canvas that writes and hands it over.
+    auto job = std::make_shared<QTemporaryFile>(
+            QDir(QDir::tempPath()).filePath(QStringLiteral("brannock-XXXXXX.pdf")));
+    if (!job->open())
+        return nullptr;
+    job->close();
+    const QString queue = toQString(printer);
+    PrintQueueSystem *system = m_printSystem;
+    return opened(std::make_unique<PdfCanvas>(job->fileName(), system->defaultPaper(queue),
+                                              [job, system, queue](const QString &path) {
+                                                  return system->submitPdf(
+                                                          queue, path, QStringLiteral("Brannock"));
+                                              }));
+}
+
+LocalTime QtReportOutput::now()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    return {now.date().year(), now.date().month(),  now.date().day(),
+            now.time().hour(), now.time().minute(), now.time().second()};
+}
+
+Folder QtReportOutput::documentsFolder()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const bool usable
+            = !folder.isEmpty() && QDir().mkpath(folder) && QFileInfo(folder).isWritable();
+    return {toStdString(QDir::toNativeSeparators(folder)), usable};
+}
+
+std::string QtReportOutput::pathIn(const std::string &folder, const std::string &name)
+{
+    return toStdString(QDir::toNativeSeparators(QDir(toQString(folder)).filePath(toQString(name))));
+}
+
+FileCreation QtReportOutput::createNewFile(const std::string &path)
+{
+    QFile file(toQString(path));
+    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return FileCreation::Created;
+    return file.exists() ? FileCreation::Exists : FileCreation::Failed;
+}
+
+std::unique_ptr<PageCanvas> QtReportOutput::fileWriter(const std::string &path)
+{
+    return opened(std::make_unique<PdfCanvas>(toQString(path), QPageSize(QPageSize::A4)));
+}
+
+void QtReportOutput::removeFile(const std::string &path)
+{
+    QFile::remove(toQString(path));
 }
 
 } // namespace platform::qt

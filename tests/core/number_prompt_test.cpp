@@ -185,27 +185,32 @@ TEST_P(ReportOutcome, IsToldOnceAfterTheReport)
     }
 }
 
-using Status = PrintOutcome::Status;
+using Printing = PrintOutcome::Printing;
+using Saving = PrintOutcome::Saving;
 INSTANTIATE_TEST_SUITE_P(
         Statuses, ReportOutcome,
         testing::Values(
-                OutcomeCase{"Printed", {Status::Printed, ""}, ""},
+                OutcomeCase{"Printed", {Printing::Printed, Saving::NotNeeded, ""}, ""},
                 OutcomeCase{"NoPrinter",
-                            {Status::SavedNoPrinter, "/home/u/文档/Brannock-20261208-140000.pdf"},
+                            {Printing::NoPrinter, Saving::Saved,
+                             "/home/u/文档/Brannock-20261208-140000.pdf"},
                             "未找到可用的打印机，报告已保存为 PDF "
                             "文件：\n/home/u/文档/Brannock-20261208-140000.pdf"},
                 OutcomeCase{
                         "JobFailed",
-                        {Status::SavedAfterFailure, "/tmp/Brannock-20261208-140000-2.pdf"},
+                        {Printing::Failed, Saving::Saved, "/tmp/Brannock-20261208-140000-2.pdf"},
                         "打印失败，报告已保存为 PDF 文件：\n/tmp/Brannock-20261208-140000-2.pdf"},
                 OutcomeCase{
                         "FolderNotWritable",
-                        {Status::FolderNotWritable, "/ro/Documents"},
+                        {Printing::NoPrinter, Saving::FolderNotWritable, "/ro/Documents"},
                         "无法打印报告，也无法保存 PDF 文件。\n无法创建或写入文件夹：/ro/Documents"},
+                OutcomeCase{"FileNotWritable",
+                            {Printing::NoPrinter, Saving::FileNotWritable, "/d/Brannock-1.pdf"},
+                            "无法打印报告，也无法保存 PDF 文件。\n无法写入文件：/d/Brannock-1.pdf"},
                 OutcomeCase{
-                        "FileNotWritable",
-                        {Status::FileNotWritable, "/d/Brannock-1.pdf"},
-                        "无法打印报告，也无法保存 PDF 文件。\n无法写入文件：/d/Brannock-1.pdf"}),
+                        "FailedAndFolderNotWritable",
+                        {Printing::Failed, Saving::FolderNotWritable, "/ro/Documents"},
+                        "打印失败，也无法保存 PDF 文件。\n无法创建或写入文件夹：/ro/Documents"}),
         RowName());
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "row_name.h"
 
 #include "qt_printer_surface.h"
+#include "report_document.h"
 #include "run.h"
 #include "scripted_platform.h"
 
@@ -24,6 +25,15 @@
 namespace {
 
 using platform::PrintOutcome;
+using Printing = PrintOutcome::Printing;
+using Saving = PrintOutcome::Saving;
+
+// The program's printer: the report document on Qt's print queue and files.
+struct QtPrinter
+{
+    platform::qt::QtReportOutput output;
+    adjustment::ReportDocument document{output};
+};
 
 // Points the documents folder into a temporary home for one test.
 class TemporaryHome : public ::testing::Test
@@ -51,8 +61,8 @@ QString printRoute(const QStringList &names)
     for (const QString &reply : routes::risingReplies(names))
         replies.push_back(reply.toStdString());
     platform::ScriptedPlatform scripted(replies);
-    platform::qt::QtPrinterSurface printer;
-    platform::Services services{scripted, scripted, printer};
+    QtPrinter printer;
+    platform::Services services{scripted, scripted, printer.document};
 
     EXPECT_EQ(adjustment::performRun(services), adjustment::RunEnd::Completed);
     const std::vector<std::string> messages = scripted.logOf("message: ");
@@ -132,14 +142,16 @@ void printShortReport(platform::PrinterSurface &printer, const std::string &titl
 TEST_F(SavedReport, CreatesTheDocumentsFolderAndNeverOverwritesAReport)
 {
     ASSERT_FALSE(QFileInfo::exists(documents()));
-    platform::qt::QtPrinterSurface printer;
-    printShortReport(printer, "first");
-    const PrintOutcome first = printer.endDocument();
-    printShortReport(printer, "second");
-    const PrintOutcome second = printer.endDocument();
+    QtPrinter printer;
+    printShortReport(printer.document, "first");
+    const PrintOutcome first = printer.document.endDocument();
+    printShortReport(printer.document, "second");
+    const PrintOutcome second = printer.document.endDocument();
 
-    EXPECT_EQ(first.status, PrintOutcome::Status::SavedNoPrinter);
-    EXPECT_EQ(second.status, PrintOutcome::Status::SavedNoPrinter);
+    for (const PrintOutcome &outcome : {first, second}) {
+        EXPECT_EQ(outcome.printing, Printing::NoPrinter);
+        EXPECT_EQ(outcome.saving, Saving::Saved);
+    }
     EXPECT_NE(first.path, second.path);
     EXPECT_EQ(QFileInfo(QString::fromStdString(first.path)).absolutePath(), documents());
     EXPECT_EQ(pdfTextLines(QString::fromStdString(first.path)),
@@ -150,28 +162,27 @@ TEST_F(SavedReport, CreatesTheDocumentsFolderAndNeverOverwritesAReport)
 
 TEST_F(SavedReport, TakesTheNextFreeSuffixWhenTheNameIsTaken)
 {
-    // Claim the names of this second and the next two, so the report needs a suffix.
+    // A clock that stands still, and the report's name and its first suffix taken.
+    struct StoppedClock : platform::qt::QtReportOutput
+    {
+        platform::LocalTime now() override { return {2026, 12, 9, 8, 15, 2}; }
+    } output;
     ASSERT_TRUE(QDir().mkpath(documents()));
-    const QDateTime now = QDateTime::currentDateTime();
-    for (int second = 0; second < 3; ++second) {
-        const QString stem = QStringLiteral("Brannock-")
-                             + now.addSecs(second).toString(QStringLiteral("yyyyMMdd-HHmmss"));
-        for (const QString &suffix : {QString(), QStringLiteral("-2")}) {
-            QFile taken(QDir(documents()).filePath(stem + suffix + QStringLiteral(".pdf")));
-            ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
-            taken.write("taken");
-        }
+    for (const char *taken : {"Brannock-20261209-081502.pdf", "Brannock-20261209-081502-2.pdf"}) {
+        QFile file(QDir(documents()).filePath(QString::fromLatin1(taken)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("taken");
     }
-    platform::qt::QtPrinterSurface printer;
+    adjustment::ReportDocument printer(output);
     printShortReport(printer, "third");
     const PrintOutcome outcome = printer.endDocument();
-    EXPECT_EQ(outcome.status, PrintOutcome::Status::SavedNoPrinter);
-    EXPECT_TRUE(QString::fromStdString(outcome.path).endsWith(QStringLiteral("-3.pdf")))
-            << outcome.path;
+    EXPECT_EQ(outcome.saving, Saving::Saved);
+    EXPECT_EQ(QString::fromStdString(outcome.path),
+              QDir(documents()).filePath(QStringLiteral("Brannock-20261209-081502-3.pdf")));
     int untouched = 0;
     for (const QFileInfo &file : QDir(documents()).entryInfoList(QDir::Files))
         untouched += file.size() == 5 ? 1 : 0;
-    EXPECT_EQ(untouched, 6);
+    EXPECT_EQ(untouched, 2);
 }
 
 TEST_F(SavedReport, ReportsTheFolderWhenItCannotBeCreated)
@@ -180,10 +191,10 @@ TEST_F(SavedReport, ReportsTheFolderWhenItCannotBeCreated)
     QFile blocker(documents());
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    platform::qt::QtPrinterSurface printer;
-    printShortReport(printer, "lost");
-    const PrintOutcome outcome = printer.endDocument();
-    EXPECT_EQ(outcome.status, PrintOutcome::Status::FolderNotWritable);
+    QtPrinter printer;
+    printShortReport(printer.document, "lost");
+    const PrintOutcome outcome = printer.document.endDocument();
+    EXPECT_EQ(outcome.saving, Saving::FolderNotWritable);
     EXPECT_EQ(QString::fromStdString(outcome.path), QDir::toNativeSeparators(documents()));
 }
 

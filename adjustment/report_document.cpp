@@ -1,0 +1,162 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "report_document.h"
+
+#include "texts.h"
+
+#include <cstddef>
+#include <memory>
+
+namespace adjustment {
+
+namespace {
+
+using platform::PrintOutcome;
+
+// Far more reports than anyone saves in one second; past it something is wrong with the folder.
+constexpr int maxSuffix = 1000;
+
+// Lays the document out on the canvas and finishes it; false when the device fails. A canvas
+// dropped unfinished abandons its document.
+bool render(const std::vector<PrintOperation> &document, platform::PageCanvas &canvas)
+{
+    const std::vector<Page> pages = layOutPages(document, canvas);
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (i > 0 && !canvas.newPage())
+            return false;
+        for (const platform::PlacedText &piece : pages[i])
+            canvas.drawText(piece);
+    }
+    return canvas.finish();
+}
+
+PrintOutcome save(const std::vector<PrintOperation> &document, platform::ReportOutput &output,
+                  PrintOutcome::Printing why)
+{
+    using Saving = PrintOutcome::Saving;
+    const platform::Folder folder = output.documentsFolder();
+    if (!folder.usable)
+        return {why, Saving::FolderNotWritable, folder.path};
+    const platform::LocalTime time = output.now();
+    std::string path;
+    for (int suffix = 1; suffix <= maxSuffix; ++suffix) {
+        path = output.pathIn(folder.path, savedReportName(time, suffix));
+        switch (output.createNewFile(path)) {
+        case platform::FileCreation::Exists:
+            continue;
+        case platform::FileCreation::Failed:
+            return {why, Saving::FileNotWritable, path};
+        case platform::FileCreation::Created:
+            break;
+        }
+        if (std::unique_ptr<platform::PageCanvas> file = output.fileWriter(path)) {
+            if (render(document, *file))
+                return {why, Saving::Saved, path};
+        }
+        // An empty or partial report must not pass for a saved one.
+        output.removeFile(path);
+        return {why, Saving::FileNotWritable, path};
+    }
+    return {why, Saving::FileNotWritable, path};
+}
+
+// Two digits, zero first: 7 → "07".
+std::string twoDigits(int value)
+{
+    return {static_cast<char>('0' + value / 10 % 10), static_cast<char>('0' + value % 10)};
+}
+
+} // namespace
+
+ReportDocument::ReportDocument(platform::ReportOutput &output)
+    : m_output(output)
+{}
+
+void ReportDocument::setPosition(int xTwips, int yTwips)
+{
+    m_operations.push_back({PrintOperation::Kind::Position, xTwips, yTwips, 0, {}, {}});
+}
+
+void ReportDocument::setFontName(const std::string &name)
+{
+    m_operations.push_back({PrintOperation::Kind::FontName, 0, 0, 0, name, {}});
+}
+
+void ReportDocument::setFontSize(double points)
+{
+    m_operations.push_back({PrintOperation::Kind::FontSize, 0, 0, points, {}, {}});
+}
+
+void ReportDocument::printLine(std::optional<int> column, const std::vector<std::string> &items)
+{
+    std::string text;
+    for (const std::string &item : items)
+        text += item;
+    m_operations.push_back({PrintOperation::Kind::Line, 0, 0, 0, std::move(text), column});
+}
+
+void ReportDocument::printEmptyLine()
+{
+    m_operations.push_back({PrintOperation::Kind::EmptyLine, 0, 0, 0, {}, {}});
+}
+
+PrintOutcome ReportDocument::endDocument()
+{
+    const PrintOutcome outcome = deliverReport(m_operations, m_output);
+    m_operations.clear();
+    return outcome;
+}
+
+PrintOutcome deliverReport(const std::vector<PrintOperation> &document,
+                           platform::ReportOutput &output)
+{
+    using State = platform::DefaultPrinter::State;
+    const platform::DefaultPrinter printer = output.defaultPrinter();
+    switch (printer.state) {
+    case State::Ready:
+        if (std::unique_ptr<platform::PageCanvas> job = output.printJob(printer.name)) {
+            if (render(document, *job))
+                return {};
+        }
+        break;
+    case State::None:
+        return save(document, output, PrintOutcome::Printing::NoPrinter);
+    case State::NotReady: // a stopped printer would hold the job until someone resumes it
+    case State::Unreachable:
+        break;
+    }
+    return save(document, output, PrintOutcome::Printing::Failed);
+}
+
+std::string savedReportName(const platform::LocalTime &time, int suffix)
+{
+    std::string name = "Brannock-" + std::to_string(time.year) + twoDigits(time.month)
+                       + twoDigits(time.day) + "-" + twoDigits(time.hour) + twoDigits(time.minute)
+                       + twoDigits(time.second);
+    if (suffix > 1)
+        name += "-" + std::to_string(suffix);
+    return name + ".pdf";
+}
+
+std::string outcomeMessage(const PrintOutcome &outcome)
+{
+    using Saving = PrintOutcome::Saving;
+    if (outcome.printing == PrintOutcome::Printing::Printed)
+        return {};
+    const bool noPrinter = outcome.printing == PrintOutcome::Printing::NoPrinter;
+    const std::string_view notSaved
+            = noPrinter ? texts::NotSavedNoPrinter : texts::NotSavedAfterFailure;
+    switch (outcome.saving) {
+    case Saving::NotNeeded:
+    case Saving::Saved:
+        break;
+    case Saving::FolderNotWritable:
+        return std::string(notSaved) + "\n" + std::string(texts::FolderNotWritable) + outcome.path;
+    case Saving::FileNotWritable:
+        return std::string(notSaved) + "\n" + std::string(texts::FileNotWritable) + outcome.path;
+    }
+    return std::string(noPrinter ? texts::SavedNoPrinter : texts::SavedAfterFailure) + "\n"
+           + outcome.path;
+}
+
+} // namespace adjustment
