@@ -7,7 +7,8 @@
 # private Xvfb display of this machine (scripts/with-xvfb.sh) without a word about a missing
 # plugin, library or font. A copy of the same fresh system, with only g++, cmake, make,
 # pkg-config, qt6-base-dev, libgl-dev and libcups2-dev added, must build the program and its
-# plugin from the source with a plain cmake.
+# plugin from the source with a plain cmake; there, last, scripts/run.sh without a display must
+# suggest a screenshot command that, run as written, gives a picture of the window.
 # Usage: tests/package/install_test.sh [package.deb [screenshot.png]], by default the package
 # BRANNOCK_PACKAGE names.
 # Exit status 77: skipped (no package, not root, a tool missing, no Xvfb, or no mirror answers).
@@ -44,7 +45,30 @@ plain_build() {
     compgen -G "$root/src/build/lib*/brannock/libbrannock_print_queue.so" >/dev/null \
         || fail "the plain build made no print plugin"
     echo "plain build: the program and its plugin built with ${packages[*]} only"
+    newcomer "$tmp" "$root"
     umount "$root/proc"
+}
+
+# A newcomer's first steps in the fresh system $2 (with the source in /src), with no display:
+# scripts/run.sh installs what it needs, builds the program and suggests a screenshot command,
+# which must give a picture of the window as large as the README's; $1 the temporary folder.
+newcomer() {
+    local tmp=$1 root=$2 status=0 suggested size
+    chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 HOME=/root \
+        /src/scripts/run.sh >"$tmp/run.log" 2>&1 || status=$?
+    suggested=$(sed -n 's/^ *\(scripts\/screenshot\.sh.*\)$/\1/p' "$tmp/run.log")
+    if [ "$status" -ne 2 ] || [ -z "$suggested" ]; then
+        tail -n 40 "$tmp/run.log" >&2
+        fail "scripts/run.sh without a display did not suggest scripts/screenshot.sh"
+    fi
+    echo "scripts/run.sh without a display suggests: $suggested"
+    chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 HOME=/root sh -c \
+        "cd /src && $suggested" >"$tmp/screenshot.log" 2>&1 \
+        || { tail -n 40 "$tmp/screenshot.log" >&2; fail "$suggested"; }
+    size=$(identify -format '%wx%h' "$root/src/build-run/brannock.png") || fail "no picture"
+    [ "$size" = "$(identify -format '%wx%h' "$source/docs/screenshot.png")" ] \
+        || fail "the window's picture is $size, unlike docs/screenshot.png"
+    echo "$suggested: a picture of the window, $size"
 }
 
 # The first source for suite $1 in apt's lists whose archive says it is Debian's (a third-party
@@ -171,7 +195,7 @@ shot=${2:+$(realpath -m "$2")}
 [ "$(id -u)" -eq 0 ] || skip "debootstrap, chroot and mounts need root"
 source=$(git -C "$(dirname "$0")" rev-parse --show-toplevel) || skip "not in a git checkout"
 export source
-for tool in debootstrap unshare chroot wget xwininfo import git; do
+for tool in debootstrap unshare chroot wget xwininfo import identify git; do
     command -v "$tool" >/dev/null || skip "$tool is not installed"
 done
 
