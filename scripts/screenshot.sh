@@ -10,7 +10,7 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 if [ "${1:-}" != --inside ]; then
     binary="$(realpath -m "${1:-$here/build-run/bin/brannock}")"
     output="$(realpath -m "${2:-$here/build-run/brannock.png}")"
-    [ -x "$binary" ] || { echo "no program at $binary; build it first (scripts/run.sh)" >&2; exit 1; }
+    [ -x "$binary" ] || { echo "no program at $binary; build it with scripts/run.sh" >&2; exit 1; }
     "$here/scripts/install-deps.sh" screenshot
     mkdir -p "$(dirname "$output")"
     "$here/scripts/with-xvfb.sh" "$0" --inside "$binary" "$output"
