@@ -25,7 +25,8 @@ trap 'rm -f "$log"' EXIT
 run_tests() {
     ctest --preset "$1" -j "$jobs" | tee "$log"
     if [ "${CI:-}" = true ] && grep -q '^The following tests did not run:' "$log"; then
-        echo "Tests of preset $1 were skipped, which CI does not allow." >&2
+        echo "Tests of preset $1 were skipped, which CI does not allow; the reasons are in" \
+            "its build folder's Testing/Temporary/LastTest.log." >&2
         exit 1
     fi
 }
