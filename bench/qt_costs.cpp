@@ -3,16 +3,16 @@
 // program's side and Qt's floor in turn, repeated, and prints every figure as the median of
 // the runs, its spread (lowest and highest run), the floor's, their ratio and the target.
 //
-//   qt_costs [--runs N] [--no-xvfb]
+//   qt_costs [--runs N]
 //
 // Start-up is measured from just before fork() to the child's first painted frame; peak memory
 // is the child's maximum resident set from wait4(). Both run on the offscreen platform, and on
-// xcb under a private Xvfb server when Xvfb is installed. Children get a temporary HOME, no print
+// xcb on the display DISPLAY names when it is set (scripts/bench.sh runs this driver on a
+// private Xvfb, scripts/with-xvfb.sh). Children get a temporary HOME, no print
 // scheduler and no settings of the user. Missing a target is reported, not failed: the exit
 // status is 0 unless a program could not be measured at all.
 
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -223,64 +223,6 @@ std::string yesNo(bool met)
     return met ? "yes" : "NO";
 }
 
-std::optional<std::string> findInPath(const std::string &name)
-{
-    const char *path = std::getenv("PATH");
-    std::istringstream folders(path ? path : "/usr/bin:/bin");
-    for (std::string folder; std::getline(folders, folder, ':');) {
-        const std::string candidate = folder + "/" + name;
-        if (access(candidate.c_str(), X_OK) == 0)
-            return candidate;
-    }
-    return std::nullopt;
-}
-
-// A private Xvfb server; its display name, or nothing when it cannot start.
-struct Xvfb
-{
-    pid_t pid = -1;
-    std::string display;
-
-    bool start(const std::string &program)
-    {
-        int fds[2];
-        if (pipe(fds) != 0)
-            return false;
-        pid = fork();
-        if (pid == 0) {
-            close(fds[0]);
-            const int null = open("/dev/null", O_WRONLY);
-            dup2(null, STDOUT_FILENO);
-            dup2(null, STDERR_FILENO);
-            const std::string fd = std::to_string(fds[1]);
-            execl(program.c_str(), program.c_str(), "-displayfd", fd.c_str(), "-screen", "0",
-                  "1280x1024x24", "-nolisten", "tcp", static_cast<char *>(nullptr));
-            _exit(127);
-        }
-        close(fds[1]);
-        std::string number;
-        char c;
-        while (read(fds[0], &c, 1) == 1 && c != '\n')
-            number += c;
-        close(fds[0]);
-        if (number.empty()) {
-            stop();
-            return false;
-        }
-        display = ":" + number;
-        return true;
-    }
-
-    void stop()
-    {
-        if (pid > 0) {
-            kill(pid, SIGTERM);
-            waitpid(pid, nullptr, 0);
-        }
-        pid = -1;
-    }
-};
-
 using Environment = std::vector<std::pair<std::string, std::string>>;
 
 void measureStartUp(const std::string &platform, const Environment &environment, int runs)
@@ -460,15 +402,12 @@ void measureReport(const Environment &environment, int runs)
 int main(int argc, char *argv[])
 {
     int runs = 11;
-    bool xvfb = true;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--runs" && i + 1 < argc)
             std::from_chars(argv[i + 1], argv[i + 1] + std::strlen(argv[i + 1]), runs), ++i;
-        else if (arg == "--no-xvfb")
-            xvfb = false;
         else {
-            std::fprintf(stderr, "usage: %s [--runs N] [--no-xvfb]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s [--runs N]\n", argv[0]);
             return 2;
         }
     }
@@ -494,19 +433,14 @@ int main(int argc, char *argv[])
     measureStartUp("offscreen", offscreen, runs);
     measurePrompts("offscreen", offscreen, std::max(runs / 2, 3));
 
-    Xvfb server;
-    const auto xvfbProgram = xvfb ? findInPath("Xvfb") : std::nullopt;
-    if (xvfbProgram && server.start(*xvfbProgram)) {
+    if (const char *display = std::getenv("DISPLAY"); display && *display) {
         Environment x11 = common;
         x11.emplace_back("QT_QPA_PLATFORM", "xcb");
-        x11.emplace_back("DISPLAY", server.display);
-        measureStartUp("xcb/Xvfb", x11, runs);
-        measurePrompts("xcb/Xvfb", x11, std::max(runs / 2, 3));
-        server.stop();
+        x11.emplace_back("DISPLAY", display);
+        measureStartUp("xcb", x11, runs);
+        measurePrompts("xcb", x11, std::max(runs / 2, 3));
     } else {
-        std::printf("xcb: not measured (%s)\n\n", !xvfb         ? "--no-xvfb"
-                                                  : xvfbProgram ? "Xvfb did not start"
-                                                                : "no Xvfb installed");
+        std::printf("xcb: not measured (DISPLAY is not set)\n\n");
     }
     measureReport(offscreen, std::max(runs / 2, 3));
 

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages a task needs (through sudo when not root), only those missing, so
-# a second call is quick. Usage: scripts/install-deps.sh run|package|test
-#   run      building the program and running it: compiler, Qt, libcups, the fonts of the window
-#            and the report, and Qt's Wayland platform;
-#   package  all of run, and what CPack needs for the Debian package's dependencies;
-#   test     all of run, and the test, benchmark and fuzzing tools, with the comma-decimal locale
-#            that the number tests run under.
+# a second call is quick. Usage: scripts/install-deps.sh run|screenshot|package|test
+#   run         building the program and running it: compiler, Qt, libcups, the fonts of the
+#               window and the report, and Qt's Wayland platform;
+#   screenshot  all of run, and a virtual X display and the tools that find and grab a window;
+#   package     all of run, and what CPack needs for the Debian package's dependencies;
+#   test        all of screenshot, and the test, benchmark and fuzzing tools, with the
+#               comma-decimal locale that the number tests run under.
 set -euo pipefail
 
 run=(
@@ -14,10 +15,11 @@ run=(
     qt6-base-dev libgl-dev libcups2-dev qt6-wayland
     fonts-arphic-uming fonts-wqy-zenhei fonts-dejavu-core
 )
+screenshot=(xvfb x11-utils imagemagick)
 package=(dpkg-dev file)
 test=(
     libgtest-dev libgmock-dev libbenchmark-dev
-    poppler-utils xvfb xauth x11-apps x11-utils imagemagick libxcb1-dev libxcb-xtest0-dev
+    poppler-utils libxcb1-dev libxcb-xtest0-dev
     weston
     cups printer-driver-cups-pdf ghostscript
     qt6-gtk-platformtheme
@@ -28,10 +30,11 @@ test=(
 
 case "${1:-}" in
 run) packages=("${run[@]}") ;;
+screenshot) packages=("${run[@]}" "${screenshot[@]}") ;;
 package) packages=("${run[@]}" "${package[@]}") ;;
-test) packages=("${run[@]}" "${test[@]}") ;;
+test) packages=("${run[@]}" "${screenshot[@]}" "${test[@]}") ;;
 *)
-    echo "usage: $0 run|package|test" >&2
+    echo "usage: $0 run|screenshot|package|test" >&2
     exit 2
     ;;
 esac

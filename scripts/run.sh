@@ -14,9 +14,9 @@ Built build-run/bin/brannock, but there is no display to show its window on
 (neither DISPLAY nor WAYLAND_DISPLAY is set).
   - From a desktop session, run scripts/run.sh in a terminal there.
   - Over ssh, connect with X forwarding (ssh -X) and run it again.
-  - Without any screen, run it on a virtual display:
-        xvfb-run -a -s '-screen 0 1280x1024x24' scripts/run.sh
-    and take a picture of the window with scripts/screenshot.sh.
+  - Without any screen, take a picture of its window on a private virtual display
+    (this installs xvfb, x11-utils and imagemagick first; the picture is build-run/brannock.png):
+        scripts/screenshot.sh
   - Or use Qt's VNC platform and a VNC viewer on localhost:5900:
         QT_QPA_PLATFORM=vnc build-run/bin/brannock
 MSG

@@ -3,12 +3,15 @@
 # Installs the Debian package into a fresh minimal Debian 12, made with debootstrap from the
 # mirror this machine's apt uses, with apt and the package's Depends only (no Recommends). Then,
 # inside that system, the installed program must find every library, its print module must too,
-# fontconfig must resolve the two Chinese fonts, and the program must show its window on an
-# Xvfb display of this machine without a word about a missing plugin, library or font. A copy
-# of the same fresh system, with only g++, cmake, make, pkg-config, qt6-base-dev, libgl-dev and
-# libcups2-dev added, must build the program and its plugin from the source with a plain cmake.
-# Usage: tests/package/install_test.sh <package.deb> [screenshot.png]
-# Exit status 77: skipped (not root, a tool missing, or the mirror cannot be reached).
+# fontconfig must resolve the two Chinese fonts, and the program must show its window on a
+# private Xvfb display of this machine (scripts/with-xvfb.sh) without a word about a missing
+# plugin, library or font. A copy of the same fresh system, with only g++, cmake, make,
+# pkg-config, qt6-base-dev, libgl-dev and libcups2-dev added, must build the program and its
+# plugin from the source with a plain cmake; there, last, scripts/run.sh without a display must
+# suggest a screenshot command that, run as written, gives a picture of the window.
+# Usage: tests/package/install_test.sh [package.deb [screenshot.png]], by default the package
+# BRANNOCK_PACKAGE names.
+# Exit status 77: skipped (no package, not root, a tool missing, no Xvfb, or no mirror answers).
 # Everything mounted lives in a private mount namespace; the temporary system is removed at exit.
 set -euo pipefail
 
@@ -42,7 +45,30 @@ plain_build() {
     compgen -G "$root/src/build/lib*/brannock/libbrannock_print_queue.so" >/dev/null \
         || fail "the plain build made no print plugin"
     echo "plain build: the program and its plugin built with ${packages[*]} only"
+    newcomer "$tmp" "$root"
     umount "$root/proc"
+}
+
+# A newcomer's first steps in the fresh system $2 (with the source in /src), with no display:
+# scripts/run.sh installs what it needs, builds the program and suggests a screenshot command,
+# which must give a picture of the window as large as the README's; $1 the temporary folder.
+newcomer() {
+    local tmp=$1 root=$2 status=0 suggested size
+    chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 HOME=/root \
+        /src/scripts/run.sh >"$tmp/run.log" 2>&1 || status=$?
+    suggested=$(sed -n 's/^ *\(scripts\/screenshot\.sh.*\)$/\1/p' "$tmp/run.log")
+    if [ "$status" -ne 2 ] || [ -z "$suggested" ]; then
+        tail -n 40 "$tmp/run.log" >&2
+        fail "scripts/run.sh without a display did not suggest scripts/screenshot.sh"
+    fi
+    echo "scripts/run.sh without a display suggests: $suggested"
+    chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 HOME=/root sh -c \
+        "cd /src && $suggested" >"$tmp/screenshot.log" 2>&1 \
+        || { tail -n 40 "$tmp/screenshot.log" >&2; fail "$suggested"; }
+    size=$(identify -format '%wx%h' "$root/src/build-run/brannock.png") || fail "no picture"
+    [ "$size" = "$(identify -format '%wx%h' "$source/docs/screenshot.png")" ] \
+        || fail "the window's picture is $size, unlike docs/screenshot.png"
+    echo "$suggested: a picture of the window, $size"
 }
 
 # The first source for suite $1 in apt's lists whose archive says it is Debian's (a third-party
@@ -65,8 +91,8 @@ inside() {
     local deb=$1 tmp=$2 root=$2/root mirror=$3 shot=$4
     local name
     name=$(basename "$deb")
-    xvfb= program=
-    trap '[ -z "$program" ] || kill "$program" 2>/dev/null; [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null' EXIT
+    program=
+    trap '[ -z "$program" ] || kill "$program" 2>/dev/null' EXIT
 
     # https mirrors need the certificates in the new system as well.
     local include=()
@@ -92,7 +118,6 @@ inside() {
     mount -t sysfs sys "$root/sys"
     mount --rbind /dev "$root/dev"
     mkdir -p "$root/tmp/.X11-unix"
-    install -d -m 1777 /tmp/.X11-unix # where no X server has run yet
     mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
 
     in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 "$@"; }
@@ -123,14 +148,8 @@ inside() {
     done
     echo "Latin sans: $(in_root fc-match -f '%{family}' sans-serif)"
 
-    # Xvfb on this machine; its socket folder is bound into the new system.
-    local display_file=$tmp/display id=
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>"$tmp/xvfb.log" &
-    xvfb=$!
-    for _ in $(seq 1 100); do [ -s "$display_file" ] && break; sleep 0.1; done
-    [ -s "$display_file" ] || fail "Xvfb did not start"
-    local display=":$(head -n 1 "$display_file")"
-
+    # The display is this machine's private Xvfb, whose socket folder is bound into the new system.
+    local display=$DISPLAY id=
     # The program runs as nobody, as a user would run it, with nothing but the display set.
     mkdir -p "$root/tmp/home"
     chown 65534:65534 "$root/tmp/home"
@@ -169,13 +188,14 @@ if [ "${1:-}" = --inside ]; then
     exit
 fi
 
-[ $# -ge 1 ] && [ -f "$1" ] || { echo "usage: $0 <package.deb> [screenshot.png]" >&2; exit 2; }
-deb=$(realpath "$1")
+deb=${1:-${BRANNOCK_PACKAGE:-}}
+[ -f "$deb" ] || skip "no package; name it in BRANNOCK_PACKAGE"
+deb=$(realpath "$deb")
 shot=${2:+$(realpath -m "$2")}
 [ "$(id -u)" -eq 0 ] || skip "debootstrap, chroot and mounts need root"
 source=$(git -C "$(dirname "$0")" rev-parse --show-toplevel) || skip "not in a git checkout"
 export source
-for tool in debootstrap unshare chroot wget Xvfb xwininfo import git; do
+for tool in debootstrap unshare chroot wget xwininfo import identify git; do
     command -v "$tool" >/dev/null || skip "$tool is not installed"
 done
 
@@ -187,7 +207,8 @@ tmp=$(mktemp -d /var/tmp/brannock-install-test.XXXXXX)
 # The mounts went with the namespace; --one-file-system still never crosses into one left over.
 trap 'rm -rf --one-file-system "$tmp"' EXIT
 status=0
-unshare --mount --propagation private bash "$0" --inside "$deb" "$tmp" "$mirror" "$shot" || status=$?
+unshare --mount --propagation private "$source/scripts/with-xvfb.sh" \
+    bash "$0" --inside "$deb" "$tmp" "$mirror" "$shot" || status=$?
 echo "install test: $((SECONDS - start)) s"
 [ "$status" -eq 0 ] && echo "PASS: $(basename "$deb") installs into a fresh Debian 12 and shows" \
     "its window; the source builds there with a plain cmake"

@@ -3,9 +3,12 @@
 # Checks the Debian package's contents as a distribution would: lintian finds no error, the
 # desktop entry and the AppStream metainfo pass their validators (the metainfo's launchable
 # found in the package), and the icon the entry names is in the package.
-# Usage: tests/package/lint_test.sh <package.deb>
+# Usage: tests/package/lint_test.sh [package.deb], by default the one BRANNOCK_PACKAGE names.
+# Exit status 77: skipped (no package named).
 set -euo pipefail
-deb=$(realpath "$1")
+deb=${1:-${BRANNOCK_PACKAGE:-}}
+[ -f "$deb" ] || { echo "SKIP: no package; name it in BRANNOCK_PACKAGE" >&2; exit 77; }
+deb=$(realpath "$deb")
 tree=$(mktemp -d)
 trap 'rm -rf "$tree"' EXIT
 dpkg-deb -x "$deb" "$tree"
