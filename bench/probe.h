@@ -33,7 +33,7 @@ inline void setUpLikeTheProgram()
 {
     QApplication::setApplicationName(QStringLiteral("Brannock"));
     QApplication::setDesktopFileName(QStringLiteral("brannock"));
-    QApplication::setFont(platform::qt::fontFor(QStringLiteral("Microsoft Sans Serif"), 12, false));
+    QApplication::setFont(platform::qt::fontFor(design::Font::Boxes));
 }
 
 // Writes "key value\n" on standard output, unbuffered by locale.
