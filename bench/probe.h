@@ -28,7 +28,7 @@ inline std::int64_t monotonicNs()
     return std::int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
 }
 
-// The application's names and font, exactly as app/main.cpp sets them.
+// The application's names and font, exactly as app/qt/main.cpp sets them.
 inline void setUpLikeTheProgram()
 {
     QApplication::setApplicationName(QStringLiteral("Brannock"));
