@@ -51,6 +51,7 @@ inline constexpr Rgb lineColour{255, 0, 0};       // the frame's lines
 // Every caption, on labels and buttons alike. It is fixed because the backgrounds are: a theme's
 // text colour (light under a dark theme) would be unreadable on them.
 inline constexpr Rgb captionColour{0, 0, 0};
+// The fields and the prompt and message boxes keep the system's colours.
 
 // A typeface by the name the design gives it and by its English name (the same when it has only
 // one); a toolkit that cannot find either stands in an installed face of the same kind.
