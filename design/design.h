@@ -11,6 +11,7 @@
 #include "texts.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -222,21 +223,20 @@ inline constexpr std::array<FieldLabels, 9> fieldLabels{{
         {"Text9", "Label11", "Label16"},
 }};
 
-// The label of that name, or null.
-constexpr const Label *findLabel(std::string_view name)
+// The index in `labels` of the label of that name; labels.size() when there is none.
+constexpr std::size_t labelIndex(std::string_view name)
 {
-    for (const Label &label : labels) {
-        if (label.name == name)
-            return &label;
-    }
-    return nullptr;
+    std::size_t index = 0;
+    while (index < labels.size() && labels[index].name != name)
+        ++index;
+    return index;
 }
 
 static_assert(
         [] {
             for (const FieldLabels &names : fieldLabels) {
-                if (!findLabel(names.heading)
-                    || (!names.symbol.empty() && !findLabel(names.symbol)))
+                if (labelIndex(names.heading) == labels.size()
+                    || (!names.symbol.empty() && labelIndex(names.symbol) == labels.size()))
                     return false;
             }
             return true;
