@@ -28,12 +28,12 @@ inline std::int64_t monotonicNs()
     return std::int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
 }
 
-// The application's names and font, exactly as app/main.cpp sets them.
+// The application's names and font, exactly as app/qt/main.cpp sets them.
 inline void setUpLikeTheProgram()
 {
     QApplication::setApplicationName(QStringLiteral("Brannock"));
     QApplication::setDesktopFileName(QStringLiteral("brannock"));
-    QApplication::setFont(platform::qt::fontFor(QStringLiteral("Microsoft Sans Serif"), 12, false));
+    QApplication::setFont(platform::qt::fontFor(design::Font::Boxes));
 }
 
 // Writes "key value\n" on standard output, unbuffered by locale.

@@ -6,7 +6,7 @@
 
 #include "round_trips.h"
 
-#include "layout.h"
+#include "design.h"
 #include "texts.h"
 
 #include <QApplication>
@@ -28,7 +28,7 @@ int main(int argc, char *argv[])
 
     QWidget window;
     window.setWindowTitle(QStringLiteral("Brannock"));
-    window.resize(ui::layout::px(ui::layout::openWidth), ui::layout::px(ui::layout::openHeight));
+    window.resize(design::px(design::openWidth), design::px(design::openHeight));
     QStringList replies;
     for (int i = 0; i < prompts; ++i)
         replies << QStringLiteral("10");

@@ -4,7 +4,7 @@
 
 #include "first_frame.h"
 
-#include "layout.h"
+#include "design.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -19,7 +19,7 @@ int main(int argc, char *argv[])
     QWidget window;
     window.setWindowTitle(QStringLiteral("Brannock"));
     // The program window's size, so both paint the same area.
-    window.resize(ui::layout::px(ui::layout::openWidth), ui::layout::px(ui::layout::openHeight));
+    window.resize(design::px(design::openWidth), design::px(design::openHeight));
     probe.watch(&window);
     window.show();
     return QApplication::exec();

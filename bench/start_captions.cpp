@@ -6,8 +6,9 @@
 
 #include "first_frame.h"
 
+#include "design.h"
 #include "fonts.h"
-#include "layout.h"
+#include "text.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -16,9 +17,9 @@
 
 namespace {
 
-QRect pixels(const ui::layout::Rect &box)
+QRect pixels(const design::Rect &box)
 {
-    using ui::layout::px;
+    using design::px;
     return {px(box.left), px(box.top), px(box.width), px(box.height)};
 }
 
@@ -31,26 +32,25 @@ int main(int argc, char *argv[])
     bench::setUpLikeTheProgram();
     bench::FirstFrame probe(mainAt);
 
-    using namespace ui::layout;
+    using namespace design;
     QWidget window;
     window.setWindowTitle(QStringLiteral("Brannock"));
     QPalette palette = window.palette();
     palette.setColor(QPalette::Window, QColor(192, 255, 255));
     window.setPalette(palette);
     window.setAutoFillBackground(true);
-    const QFont standard = platform::qt::fontFor(QStringLiteral("Microsoft Sans Serif"),
-                                                 standardPixelSize, true);
-    const QFont title = platform::qt::fontFor(QStringLiteral("宋体"), titlePixelSize, true);
-    const QFont heading = platform::qt::fontFor(QStringLiteral("宋体"), headingPixelSize, true);
+    const QFont standard = platform::qt::fontFor(Font::Standard);
+    const QFont title = platform::qt::fontFor(Font::Title);
+    const QFont heading = platform::qt::fontFor(Font::Heading);
     window.setFont(standard);
     for (const Label &control : labels) {
-        auto *label = new QLabel(QString::fromUtf8(control.caption), &window);
+        auto *label = new QLabel(platform::qt::toQString(control.caption), &window);
         label->setGeometry(pixels(control.box));
         if (control.font != Font::Standard)
             label->setFont(control.font == Font::Title ? title : heading);
     }
     for (const Button &control : buttons) {
-        auto *button = new QPushButton(QString::fromUtf8(control.caption), &window);
+        auto *button = new QPushButton(platform::qt::toQString(control.caption), &window);
         button->setGeometry(pixels(control.box));
     }
     window.resize(px(openWidth), px(openHeight));

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Start-up of the program's window: built and shown as app/main.cpp does, then ends after its
+// Start-up of the program's window: built and shown as app/qt/main.cpp does, then ends after its
 // first frame.
 
 #include "first_frame.h"

@@ -2,23 +2,23 @@
 
 #include "fonts.h"
 
+#include "text.h"
+
 #include <QFontDatabase>
 
 namespace platform::qt {
 
 namespace {
 
-QString songName()
-{
-    return QStringLiteral("宋体");
-}
-QString sansName()
-{
-    return QStringLiteral("Microsoft Sans Serif");
-}
 QString chineseSans()
 {
     return QStringLiteral("WenQuanYi Zen Hei");
+}
+
+bool names(const design::Face &face, const QString &name)
+{
+    return name.compare(toQString(face.name), Qt::CaseInsensitive) == 0
+           || name.compare(toQString(face.englishName), Qt::CaseInsensitive) == 0;
 }
 
 QStringList installedOnly(const QStringList &wanted)
@@ -37,13 +37,15 @@ QStringList installedOnly(const QStringList &wanted)
 QStringList fontFamilies(const QString &name)
 {
     QStringList families;
-    if (name == songName() || name.compare(QStringLiteral("SimSun"), Qt::CaseInsensitive) == 0) {
-        families = installedOnly({songName(), QStringLiteral("SimSun"),
+    if (names(design::songFace, name)) {
+        families = installedOnly({toQString(design::songFace.name),
+                                  toQString(design::songFace.englishName),
                                   QStringLiteral("AR PL UMing CN"), chineseSans()});
-    } else if (name.compare(sansName(), Qt::CaseInsensitive) == 0) {
+    } else if (names(design::sansFace, name)) {
         // The first Latin sans found, then the Chinese one for Han text.
-        const QStringList latin = installedOnly(
-                {sansName(), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+        const QStringList latin
+                = installedOnly({toQString(design::sansFace.name),
+                                 QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
         if (!latin.isEmpty())
             families << latin.first();
         families << installedOnly({chineseSans()});
@@ -65,6 +67,12 @@ QFont fontFor(const QString &name, int pixelSize, bool bold)
     font.setUnderline(false);
     font.setStrikeOut(false);
     return font;
+}
+
+QFont fontFor(design::Font font)
+{
+    const design::FontSpec &spec = design::fontSpec(font);
+    return fontFor(toQString(spec.face.name), design::pixelSize(spec), spec.bold);
 }
 
 } // namespace platform::qt

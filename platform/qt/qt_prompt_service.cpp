@@ -2,6 +2,7 @@
 
 #include "qt_prompt_service.h"
 
+#include "design.h"
 #include "text.h"
 
 #include <QInputDialog>
@@ -31,15 +32,15 @@ std::string QtPromptService::inputBox(const std::string &prompt)
     // returns, and returns Rejected should the window take the box with it while it is open.
     auto *dialog = new QInputDialog(m_window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowTitle(QStringLiteral("Brannock"));
+    dialog->setWindowTitle(toQString(design::boxCaption));
     dialog->setInputMode(QInputDialog::TextInput);
     // The edit line's default limit of 32767 characters would cut a long reply without a word.
     if (auto *line = dialog->findChild<QLineEdit *>())
         line->setMaxLength(std::numeric_limits<int>::max());
     dialog->setLabelText(toQString(prompt));
     dialog->setTextValue(QString());
-    dialog->setOkButtonText(QStringLiteral("确定"));
-    dialog->setCancelButtonText(QStringLiteral("取消"));
+    dialog->setOkButtonText(toQString(design::okCaption));
+    dialog->setCancelButtonText(toQString(design::cancelCaption));
     dialog->setMinimumWidth(promptMinimumWidth);
     for (QLabel *label : dialog->findChildren<QLabel *>())
         label->setWordWrap(true);
@@ -64,10 +65,10 @@ void QtPromptService::showMessage(const std::string &text)
     auto *box = new QMessageBox(m_window);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setIcon(QMessageBox::Information);
-    box->setWindowTitle(QStringLiteral("Brannock"));
+    box->setWindowTitle(toQString(design::boxCaption));
     box->setText(toQString(text));
     box->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QPushButton *ok = box->addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
+    QPushButton *ok = box->addButton(toQString(design::okCaption), QMessageBox::AcceptRole);
     box->setDefaultButton(ok);
     box->setEscapeButton(ok);
     box->exec();

@@ -9,8 +9,8 @@
 
 namespace platform::qt {
 
-// Modal prompt and message boxes over the main window, titled "Brannock", with Chinese
-// button texts. The reply is handed back exactly as typed.
+// Modal prompt and message boxes over the main window, with the title and button captions of the
+// design. The reply is handed back exactly as typed.
 class QtPromptService final : public PromptService
 {
 public:

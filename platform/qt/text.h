@@ -7,12 +7,13 @@
 #include <QString>
 
 #include <string>
+#include <string_view>
 
 namespace platform::qt {
 
-inline QString toQString(const std::string &text)
+inline QString toQString(std::string_view text)
 {
-    return QString::fromStdString(text);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 inline std::string toStdString(const QString &text)

@@ -2,17 +2,20 @@
 
 #include "mainwindow.h"
 
+#include "design.h"
 #include "fonts.h"
+#include "text.h"
+#include "texts.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Brannock"));
+    QApplication::setApplicationName(platform::qt::toQString(adjustment::texts::ProgramName));
     QApplication::setDesktopFileName(QStringLiteral("brannock"));
-    // The prompt and message boxes speak Chinese; name a font that has its glyphs.
-    QApplication::setFont(platform::qt::fontFor(QStringLiteral("Microsoft Sans Serif"), 12, false));
+    // The prompt and message boxes speak Chinese; their font has its glyphs.
+    QApplication::setFont(platform::qt::fontFor(design::Font::Boxes));
 
     ui::MainWindow window;
     window.show();

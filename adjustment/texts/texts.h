@@ -2,8 +2,9 @@
 
 #pragma once
 
-// Every text the run shows or prints, as UTF-8, in one place. Several prompts end with a
-// blank or lack a closing parenthesis; they are kept exactly so.
+// Every text the program shows or prints, as UTF-8, in one place: the run's prompts, messages
+// and report words, and the window's captions. Several prompts and captions end with a blank or
+// lack a closing parenthesis; they are kept exactly so.
 
 #include <string>
 #include <string_view>
@@ -77,5 +78,33 @@ inline constexpr std::string_view NotSavedNoPrinter = "无法打印报告，也�
 inline constexpr std::string_view NotSavedAfterFailure = "打印失败，也无法保存 PDF 文件。";
 inline constexpr std::string_view FolderNotWritable = "无法创建或写入文件夹：";
 inline constexpr std::string_view FileNotWritable = "无法写入文件：";
+
+// The window Brannock and the prompt and message boxes over it.
+inline constexpr std::string_view ProgramName = "Brannock"; // the window's and the boxes' title
+inline constexpr std::string_view Ok = "确定";
+inline constexpr std::string_view Cancel = "取消";
+
+// The window's captions, by control. Blanks spread some captions' characters on screen.
+inline constexpr std::string_view Command1 = "进行计 算";
+inline constexpr std::string_view Command2 = "退出计算";
+inline constexpr std::string_view Label1 = "B r a n n o c k";
+inline constexpr std::string_view Label2 = "点  名";
+inline constexpr std::string_view Label4 = "距离(前后视距和)";
+inline constexpr std::string_view Label5 = "高   差 ";
+inline constexpr std::string_view Label6 = "( 计 算 结 果 ）"; // closes with a full-width ")"
+inline constexpr std::string_view Label7 = "高   程";
+inline constexpr std::string_view Label9 = "高差闭合差 ";
+inline constexpr std::string_view Label10 = "未知点个数说明";
+inline constexpr std::string_view Label11 = "点  名  ";
+inline constexpr std::string_view Label12 = " Ha";
+inline constexpr std::string_view Label13 = " Hb";
+inline constexpr std::string_view Label14 = "起始点高程 ";
+inline constexpr std::string_view Label15 = "闭合点高程 ";
+inline constexpr std::string_view Label16 = " N$";
+inline constexpr std::string_view Label17 = " dh";
+inline constexpr std::string_view Label18 = " S";
+inline constexpr std::string_view Label19 = " Fh";
+inline constexpr std::string_view Label20 = " N$";
+inline constexpr std::string_view Label21 = " Hp";
 
 } // namespace adjustment::texts

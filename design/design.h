@@ -1,0 +1,257 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// The design of the window Brannock as data, for every front end: each control's name, place and
+// size in twips (1/1440 inch), caption, font, colour and tab position, the red double frame, the
+// opening size, the rule that names a field for a screen reader, and the prompt boxes' title and
+// buttons. Positions count from the client area's top-left corner and never change. Captions come
+// from texts.h; nothing here knows a toolkit.
+
+#include "texts.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace design {
+
+namespace texts = adjustment::texts;
+
+// 15 twips make one logical pixel at 96 dots per inch; toolkits scale that on other screens.
+constexpr int twipsPerPixel = 15;
+constexpr int twipsPerPoint = 20;
+
+constexpr int px(int twips)
+{
+    return twips / twipsPerPixel;
+}
+
+// A control's rectangle in twips: top-left corner and size.
+struct Rect
+{
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// A colour as red, green and blue from 0 to 255.
+struct Rgb
+{
+    std::uint8_t red;
+    std::uint8_t green;
+    std::uint8_t blue;
+};
+
+inline constexpr Rgb windowColour{192, 255, 255}; // the window and the labels' background
+inline constexpr Rgb buttonColour{255, 192, 192}; // the buttons' faces
+inline constexpr Rgb lineColour{255, 0, 0};       // the frame's lines
+// Every caption, on labels and buttons alike. It is fixed because the backgrounds are: a theme's
+// text colour (light under a dark theme) would be unreadable on them.
+inline constexpr Rgb captionColour{0, 0, 0};
+// The fields and the prompt and message boxes keep the system's colours.
+
+// A typeface by the name the design gives it and by its English name (the same when it has only
+// one); a toolkit that cannot find either stands in an installed face of the same kind.
+struct Face
+{
+    std::string_view name; // UTF-8
+    std::string_view englishName;
+};
+
+inline constexpr Face sansFace{"Microsoft Sans Serif", "Microsoft Sans Serif"};
+inline constexpr Face songFace{"宋体", "SimSun"};
+
+// The character set a face is asked for with, where a toolkit asks for one (Win32's lfCharSet).
+enum class Charset {
+    Default, // DEFAULT_CHARSET
+    Gb2312,  // GB2312_CHARSET: Simplified Chinese
+};
+
+enum class Font {
+    Standard, // every control but Label1 and Label6
+    Title,    // Label1
+    Heading,  // Label6
+    Boxes,    // the prompt and message boxes' text
+};
+
+struct FontSpec
+{
+    Font font;
+    Face face;
+    double points;
+    bool bold;
+    Charset charset;
+};
+
+inline constexpr std::array<FontSpec, 4> fonts{{
+        {Font::Standard, sansFace, 8.25, true, Charset::Default},
+        {Font::Title, songFace, 15.75, true, Charset::Gb2312},
+        {Font::Heading, songFace, 12, true, Charset::Gb2312},
+        {Font::Boxes, sansFace, 9, false, Charset::Default},
+}};
+
+constexpr const FontSpec &fontSpec(Font font)
+{
+    for (const FontSpec &spec : fonts) {
+        if (spec.font == font)
+            return spec;
+    }
+    return fonts.front();
+}
+
+// A font's height in logical pixels at 96 dots per inch: 8.25 pt is 11 px, 15.75 pt 21 px.
+constexpr int pixelSize(const FontSpec &spec)
+{
+    return px(static_cast<int>(spec.points * twipsPerPoint + 0.5));
+}
+
+struct Field
+{
+    std::string_view name;
+    Rect box;
+    int tabIndex;
+};
+
+struct Button
+{
+    std::string_view name;
+    Rect box;
+    int tabIndex;
+    std::string_view caption;
+};
+
+struct Label
+{
+    std::string_view name;
+    Rect box;
+    std::string_view caption;
+    Font font;
+};
+
+struct LineEnds
+{
+    std::string_view name;
+    int x1;
+    int y1;
+    int x2;
+    int y2;
+};
+
+inline constexpr std::string_view windowName = "Brannock";
+inline constexpr std::string_view windowCaption = texts::ProgramName;
+// The prompt and message boxes: their title and buttons.
+inline constexpr std::string_view boxCaption = texts::ProgramName;
+inline constexpr std::string_view okCaption = texts::Ok;
+inline constexpr std::string_view cancelCaption = texts::Cancel;
+
+// Fields and buttons share one tab order, by tabIndex; labels and lines take no focus.
+inline constexpr std::array<Field, 9> fields{{
+        {"Text1", {7560, 5640, 975, 285}, 1},
+        {"Text2", {8880, 5640, 975, 285}, 2},
+        {"Text3", {5880, 6360, 1215, 285}, 11},
+        {"Text4", {7440, 6360, 1095, 285}, 12},
+        {"Text5", {4560, 5640, 2655, 285}, 18},
+        {"Text6", {6120, 8040, 975, 285}, 13},
+        {"Text7", {7560, 8040, 1095, 285}, 14},
+        {"Text8", {8880, 6360, 1215, 285}, 16},
+        {"Text9", {4560, 6360, 975, 285}, 20},
+}};
+
+// Neither button is a default or cancel button: Enter and Esc in a field click none.
+inline constexpr std::array<Button, 2> buttons{{
+        {"Command1", {6240, 8520, 975, 495}, 9, texts::Command1},
+        {"Command2", {7440, 8520, 975, 495}, 10, texts::Command2},
+}};
+
+// Captions are drawn from the top-left corner of their box, on one line.
+inline constexpr std::array<Label, 19> labels{{
+        {"Label1", {5880, 4800, 3015, 375}, texts::Label1, Font::Title},
+        {"Label2", {6360, 7800, 615, 255}, texts::Label2, Font::Standard},
+        {"Label4", {5760, 6120, 1575, 255}, texts::Label4, Font::Standard},
+        {"Label5", {7680, 6120, 615, 255}, texts::Label5, Font::Standard},
+        {"Label6", {6480, 7440, 2175, 255}, texts::Label6, Font::Heading},
+        {"Label7", {7680, 7800, 615, 255}, texts::Label7, Font::Standard},
+        {"Label9", {9000, 6120, 975, 255}, texts::Label9, Font::Standard},
+        {"Label10", {5160, 5400, 1455, 255}, texts::Label10, Font::Standard},
+        {"Label11", {4800, 6120, 615, 255}, texts::Label11, Font::Standard},
+        {"Label12", {7200, 5640, 375, 255}, texts::Label12, Font::Standard},
+        {"Label13", {8520, 5640, 375, 255}, texts::Label13, Font::Standard},
+        {"Label14", {7560, 5400, 975, 255}, texts::Label14, Font::Standard},
+        {"Label15", {8880, 5400, 975, 255}, texts::Label15, Font::Standard},
+        {"Label16", {4200, 6360, 375, 255}, texts::Label16, Font::Standard},
+        {"Label17", {7080, 6360, 375, 255}, texts::Label17, Font::Standard},
+        {"Label18", {5640, 6360, 255, 255}, texts::Label18, Font::Standard},
+        {"Label19", {8520, 6360, 375, 255}, texts::Label19, Font::Standard},
+        {"Label20", {5760, 8040, 375, 255}, texts::Label20, Font::Standard},
+        {"Label21", {7200, 8040, 375, 255}, texts::Label21, Font::Standard},
+}};
+
+// One pixel wide, both end points included, so the frame's corners close.
+inline constexpr std::array<LineEnds, 8> lines{{
+        {"Line1", 5040, 7080, 9480, 7080},
+        {"Line2", 5040, 7080, 5040, 9480},
+        {"Line3", 5040, 9480, 9480, 9480},
+        {"Line4", 9480, 7080, 9480, 9480},
+        {"Line5", 5160, 7200, 9360, 7200},
+        {"Line6", 5160, 9360, 9360, 9360},
+        {"Line7", 5160, 7200, 5160, 9360},
+        {"Line8", 9360, 7200, 9360, 9360},
+}};
+
+// Each field's heading label above it and symbol label to its left (none for Text5). They name
+// the field for a screen reader and are its labels.
+struct FieldLabels
+{
+    std::string_view field;
+    std::string_view heading;
+    std::string_view symbol; // empty when the field has none
+};
+
+inline constexpr std::array<FieldLabels, 9> fieldLabels{{
+        {"Text1", "Label14", "Label12"},
+        {"Text2", "Label15", "Label13"},
+        {"Text3", "Label4", "Label18"},
+        {"Text4", "Label5", "Label17"},
+        {"Text5", "Label10", {}},
+        {"Text6", "Label2", "Label20"},
+        {"Text7", "Label7", "Label21"},
+        {"Text8", "Label9", "Label19"},
+        {"Text9", "Label11", "Label16"},
+}};
+
+// The index in `labels` of the label of that name; labels.size() when there is none.
+constexpr std::size_t labelIndex(std::string_view name)
+{
+    std::size_t index = 0;
+    while (index < labels.size() && labels[index].name != name)
+        ++index;
+    return index;
+}
+
+static_assert(
+        [] {
+            for (const FieldLabels &names : fieldLabels) {
+                if (labelIndex(names.heading) == labels.size()
+                    || (!names.symbol.empty() && labelIndex(names.symbol) == labels.size()))
+                    return false;
+            }
+            return true;
+        }(),
+        "every field's labels are in the layout");
+
+// What a screen reader calls a field, as UTF-8: its heading's caption without the blanks that
+// spread its characters on screen, then a blank and its symbol's caption without blanks around
+// it ("起始点高程 Ha"); the heading alone for a field without a symbol.
+std::string spokenName(const FieldLabels &names);
+
+// The layout's right and bottom edges (right of Text8, bottom of the outer frame) plus the
+// margin the window opens with: its client area's size in twips.
+constexpr int openMargin = 240;
+constexpr int openWidth = 8880 + 1215 + openMargin;
+constexpr int openHeight = 9480 + openMargin;
+
+} // namespace design
