@@ -5,6 +5,7 @@
 #include "fonts.h"
 #include "print_queues.h"
 #include "text.h"
+#include "texts.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -48,8 +49,8 @@ public:
         , m_delivery(std::move(delivery))
     {
         m_pdf.setResolution(pdfResolution);
-        m_pdf.setTitle(QStringLiteral("Brannock"));
-        m_pdf.setCreator(QStringLiteral("Brannock"));
+        m_pdf.setTitle(toQString(adjustment::texts::ProgramName));
+        m_pdf.setCreator(toQString(adjustment::texts::ProgramName));
         const QPageLayout layout(
                 paper.isValid() ? paper : QPageSize(QPageSize::A4), QPageLayout::Portrait,
                 QMarginsF(pdfMarginPoints, pdfMarginPoints, pdfMarginPoints, pdfMarginPoints),
@@ -184,11 +185,11 @@ std::unique_ptr<PageCanvas> QtReportOutput::printJob(const std::string &printer)
     job->close();
     const QString queue = toQString(printer);
     PrintQueueSystem *system = m_printSystem;
-    return opened(std::make_unique<PdfCanvas>(job->fileName(), system->defaultPaper(queue),
-                                              [job, system, queue](const QString &path) {
-                                                  return system->submitPdf(
-                                                          queue, path, QStringLiteral("Brannock"));
-                                              }));
+    return opened(std::make_unique<PdfCanvas>(
+            job->fileName(), system->defaultPaper(queue),
+            [job, system, queue](const QString &path) {
+                return system->submitPdf(queue, path, toQString(adjustment::texts::ProgramName));
+            }));
 }
 
 LocalTime QtReportOutput::now()
