@@ -53,9 +53,12 @@ public:
             pieces.push_back(text.substr(i, fit));
         return pieces;
     }
+    // "x,baseline text", and the font's name when it is not the report's.
     void drawText(const platform::PlacedText &piece) override
     {
-        m_drawn += (m_drawn.empty() || m_drawn.back() == ' ' ? "" : "; ") + placed(piece);
+        m_drawn += (m_drawn.empty() || m_drawn.back() == ' ' ? "" : "; ")
+                   + std::to_string(int(piece.x)) + "," + std::to_string(int(piece.baseline)) + " "
+                   + (piece.font.name == "宋体" ? "" : piece.font.name + ":") + piece.text;
     }
     bool newPage() override
     {
@@ -67,13 +70,6 @@ public:
         if (m_out && !m_fails)
             *m_out = m_drawn;
         return !m_fails;
-    }
-
-    // "x,baseline text", and the font's name when it is not the report's.
-    static std::string placed(const platform::PlacedText &piece)
-    {
-        return std::to_string(int(piece.x)) + "," + std::to_string(int(piece.baseline)) + " "
-               + (piece.font.name == "宋体" ? "" : piece.font.name + ":") + piece.text;
     }
 
 private:
@@ -91,25 +87,18 @@ PrintOperation size(double points)
 {
     return {Kind::FontSize, 0, 0, points, {}, {}};
 }
-PrintOperation font(const std::string &name)
-{
-    return {Kind::FontName, 0, 0, 0, name, {}};
-}
 PrintOperation line(std::optional<int> column, const std::string &text)
 {
     return {Kind::Line, 0, 0, 0, text, column};
 }
-PrintOperation emptyLine()
-{
-    return {Kind::EmptyLine, 0, 0, 0, {}, {}};
-}
+const PrintOperation kEmptyLine{Kind::EmptyLine, 0, 0, 0, {}, {}};
 
 struct LayoutCase
 {
     const char *name;
     platform::PrintableArea area;
     std::vector<PrintOperation> document;
-    std::string pages; // the pieces as FixedWidthCanvas::placed writes them, "|" between pages
+    std::string pages; // the pieces as FixedWidthCanvas draws them, "|" between pages
 };
 
 class PageLayout : public testing::TestWithParam<LayoutCase>
@@ -117,15 +106,17 @@ class PageLayout : public testing::TestWithParam<LayoutCase>
 
 TEST_P(PageLayout, PlacesEveryPieceByColumnLineAndPage)
 {
-    FixedWidthCanvas canvas(GetParam().area);
     std::string drawn;
+    FixedWidthCanvas canvas(GetParam().area, &drawn);
     const std::vector<adjustment::Page> pages
             = adjustment::layOutPages(GetParam().document, canvas);
     for (std::size_t i = 0; i < pages.size(); ++i) {
-        drawn += i == 0 ? "" : " | ";
-        for (std::size_t j = 0; j < pages[i].size(); ++j)
-            drawn += (j == 0 ? "" : "; ") + FixedWidthCanvas::placed(pages[i][j]);
+        if (i > 0)
+            canvas.newPage();
+        for (const platform::PlacedText &piece : pages[i])
+            canvas.drawText(piece);
     }
+    canvas.finish();
     EXPECT_EQ(drawn, GetParam().pages);
 }
 
@@ -136,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
                 LayoutCase{"ColumnsCountFromThePaperEdge",
                            {0, 0, 9000, 9000},
                            {position(2000, 1000), line({}, "t"), size(10), line(23, "ab"),
-                            line({}, "cd"), emptyLine(), line(2, "e")},
+                            line({}, "cd"), kEmptyLine, line(2, "e")},
                            "2000,1192 t; 2200,1460 ab; 0,1710 cd; 100,2210 e"},
                 LayoutCase{"TooLongGoesOnAtItsColumn",
                            {0, 0, 1000, 9000},
@@ -153,71 +144,80 @@ INSTANTIATE_TEST_SUITE_P(
                            "0,1192 a | 0,1192 b"},
                 LayoutCase{"FontChangesColumnsAndSpacing",
                            {0, 0, 9000, 9000},
-                           {font("Other"), size(20), line(3, "x"), line({}, "y")},
+                           {{Kind::FontName, 0, 0, 0, "Other", {}},
+                            size(20),
+                            line(3, "x"),
+                            line({}, "y")},
                            "400,320 Other:x; 0,820 Other:y"}),
         RowName());
 
-// A report output with a fixed clock and a documents folder in memory.
+// What goes wrong in a delivery, combined as bits.
+enum Fault : unsigned {
+    NoFault = 0,
+    JobFails = 1,
+    FolderUnusable = 2,
+    NamesTaken = 4, // the report's name and its first suffix
+    CreationFails = 8,
+    WritingFails = 16,
+};
+
+// A report output with a fixed clock, a documents folder in memory, and the faults asked for.
 class FakeOutput final : public platform::ReportOutput
 {
 public:
-    platform::DefaultPrinter printer;
-    bool jobFails = false;
-    bool folderUsable = true;
-    bool creationFails = false;
-    bool writingFails = false;
+    FakeOutput(platform::DefaultPrinter::State state, unsigned faults)
+        : m_state(state)
+        , m_faults(faults)
+    {}
     Files files; // path → what was drawn into it
     std::string printed;
     int jobs = 0;
 
-    platform::DefaultPrinter defaultPrinter() override { return printer; }
+    platform::DefaultPrinter defaultPrinter() override { return {m_state, "Queue"}; }
     std::unique_ptr<platform::PageCanvas> printJob(const std::string &) override
     {
         ++jobs;
-        return std::make_unique<FixedWidthCanvas>(area, &printed, jobFails);
+        return std::make_unique<FixedWidthCanvas>(m_area, &printed, m_faults & JobFails);
     }
     platform::LocalTime now() override { return {2026, 1, 5, 7, 8, 9}; }
-    platform::Folder documentsFolder() override { return {"/docs", folderUsable}; }
+    platform::Folder documentsFolder() override { return {"/docs", !(m_faults & FolderUnusable)}; }
     std::string pathIn(const std::string &folder, const std::string &name) override
     {
         return folder + "/" + name;
     }
     platform::FileCreation createNewFile(const std::string &path) override
     {
-        if (creationFails)
+        if (m_faults & CreationFails)
             return platform::FileCreation::Failed;
         return files.emplace(path, "").second ? platform::FileCreation::Created
                                               : platform::FileCreation::Exists;
     }
     std::unique_ptr<platform::PageCanvas> fileWriter(const std::string &path) override
     {
-        return std::make_unique<FixedWidthCanvas>(area, &files[path], writingFails);
+        return std::make_unique<FixedWidthCanvas>(m_area, &files[path], m_faults & WritingFails);
     }
     void removeFile(const std::string &path) override { files.erase(path); }
 
 private:
-    platform::PrintableArea area{0, 0, 9000, 9000};
+    platform::DefaultPrinter::State m_state;
+    unsigned m_faults;
+    platform::PrintableArea m_area{0, 0, 9000, 9000};
 };
 
 using State = platform::DefaultPrinter::State;
 using Printing = PrintOutcome::Printing;
 using Saving = PrintOutcome::Saving;
-const std::string kReport = "3480,1192 Tarnovel";
 const std::string kSaved = "/docs/Brannock-20260105-070809.pdf";
+const Files kTaken = {{kSaved, "taken"}, {"/docs/Brannock-20260105-070809-2.pdf", "taken"}};
 
 struct DeliveryCase
 {
     const char *name;
-    State printer = State::Ready;
-    bool jobFails = false;
-    bool folderUsable = true;
-    Files taken = {};
-    bool creationFails = false;
-    bool writingFails = false;
-    Printing printing = Printing::Failed;
-    Saving saving = Saving::Saved;
-    std::string path = kSaved;
-    Files files = {{kSaved, kReport}};
+    State printer;
+    unsigned faults;
+    Printing printing;
+    Saving saving;
+    std::string path;
 };
 
 class Delivery : public testing::TestWithParam<DeliveryCase>
@@ -226,13 +226,9 @@ class Delivery : public testing::TestWithParam<DeliveryCase>
 TEST_P(Delivery, PrintsOrSavesANewFileAndSaysWhy)
 {
     const DeliveryCase &c = GetParam();
-    FakeOutput output;
-    output.printer = {c.printer, "Queue"};
-    output.jobFails = c.jobFails;
-    output.folderUsable = c.folderUsable;
-    output.files = c.taken;
-    output.creationFails = c.creationFails;
-    output.writingFails = c.writingFails;
+    FakeOutput output(c.printer, c.faults);
+    if (c.faults & NamesTaken)
+        output.files = kTaken;
 
     const PrintOutcome outcome
             = adjustment::deliverReport({position(2000, 1000), line(30, "Tarnovel")}, output);
@@ -241,51 +237,34 @@ TEST_P(Delivery, PrintsOrSavesANewFileAndSaysWhy)
     EXPECT_EQ(outcome.path, c.path);
     // A printer that is not ready gets no job: it would come out later as well.
     EXPECT_EQ(output.jobs, c.printer == State::Ready ? 1 : 0);
-    EXPECT_EQ(output.printed, c.printing == Printing::Printed ? kReport : "");
-    Files files = c.files;
-    files.insert(c.taken.begin(), c.taken.end());
+    const std::string report = "3480,1192 Tarnovel";
+    EXPECT_EQ(output.printed, c.printing == Printing::Printed ? report : "");
+    // The saved report alone is added; a file that could not be written whole is removed.
+    Files files = c.faults & NamesTaken ? kTaken : Files{};
+    if (c.saving == Saving::Saved)
+        files[c.path] = report;
     EXPECT_EQ(output.files, files);
 }
 
-const std::string kTaken2 = "/docs/Brannock-20260105-070809-2.pdf";
-const std::string kSaved3 = "/docs/Brannock-20260105-070809-3.pdf";
 INSTANTIATE_TEST_SUITE_P(
         Report, Delivery,
-        testing::Values(DeliveryCase{.name = "Printed",
-                                     .printing = Printing::Printed,
-                                     .saving = Saving::NotNeeded,
-                                     .path = "",
-                                     .files = {}},
-                        DeliveryCase{.name = "NoPrinter",
-                                     .printer = State::None,
-                                     .printing = Printing::NoPrinter},
-                        DeliveryCase{.name = "PrinterNotReady", .printer = State::NotReady},
-                        DeliveryCase{.name = "PrintSystemUnreachable",
-                                     .printer = State::Unreachable},
-                        DeliveryCase{.name = "JobFails", .jobFails = true},
-                        DeliveryCase{.name = "NamesTaken",
-                                     .printer = State::None,
-                                     .taken = {{kSaved, "taken"}, {kTaken2, "taken"}},
-                                     .printing = Printing::NoPrinter,
-                                     .path = kSaved3,
-                                     .files = {{kSaved3, kReport}}},
-                        DeliveryCase{.name = "FolderUnusableAfterFailure",
-                                     .jobFails = true,
-                                     .folderUsable = false,
-                                     .saving = Saving::FolderNotWritable,
-                                     .path = "/docs",
-                                     .files = {}},
-                        DeliveryCase{.name = "FileCannotBeMade",
-                                     .printer = State::None,
-                                     .creationFails = true,
-                                     .printing = Printing::NoPrinter,
-                                     .saving = Saving::FileNotWritable,
-                                     .files = {}},
-                        DeliveryCase{.name = "PartialFileRemoved",
-                                     .jobFails = true,
-                                     .writingFails = true,
-                                     .saving = Saving::FileNotWritable,
-                                     .files = {}}),
+        testing::Values(DeliveryCase{"Printed", State::Ready, NoFault, Printing::Printed,
+                                     Saving::NotNeeded, ""},
+                        DeliveryCase{"NoPrinter", State::None, NoFault, Printing::NoPrinter,
+                                     Saving::Saved, kSaved},
+                        DeliveryCase{"PrinterNotReady", State::NotReady, NoFault, Printing::Failed,
+                                     Saving::Saved, kSaved},
+                        DeliveryCase{"JobFails", State::Ready, JobFails, Printing::Failed,
+                                     Saving::Saved, kSaved},
+                        DeliveryCase{"NamesTaken", State::None, NamesTaken, Printing::NoPrinter,
+                                     Saving::Saved, "/docs/Brannock-20260105-070809-3.pdf"},
+                        DeliveryCase{"FolderUnusableAfterFailure", State::Unreachable,
+                                     FolderUnusable, Printing::Failed, Saving::FolderNotWritable,
+                                     "/docs"},
+                        DeliveryCase{"FileCannotBeMade", State::None, CreationFails,
+                                     Printing::NoPrinter, Saving::FileNotWritable, kSaved},
+                        DeliveryCase{"PartialFileRemoved", State::Ready, JobFails | WritingFails,
+                                     Printing::Failed, Saving::FileNotWritable, kSaved}),
         RowName());
 
 } // namespace
