@@ -188,7 +188,8 @@ TEST(Numbers, IgnoreACommaDecimalLocale)
         std::string saved = std::setlocale(LC_ALL, nullptr);
         ~RestoredLocale() { std::setlocale(LC_ALL, saved.c_str()); }
     } restored;
-    if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
+    // German as glibc names it, then as the Windows C runtime does.
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8") && !std::setlocale(LC_ALL, "German_Germany.1252"))
         GTEST_SKIP() << "locale de_DE.UTF-8 is not installed (the install script generates it)";
     ASSERT_EQ(std::string(std::localeconv()->decimal_point), ",");
 
