@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages a task needs (through sudo when not root), only those missing, so
-# a second call is quick. Usage: scripts/install-deps.sh run|screenshot|package|test
+# a second call is quick. Usage: scripts/install-deps.sh run|screenshot|package|windows|test
 #   run         building the program and running it: compiler, Qt, libcups, the fonts of the
 #               window and the report, and Qt's Wayland platform;
 #   screenshot  all of run, and a virtual X display and the tools that find and grab a window;
 #   package     all of run, and what CPack needs for the Debian package's dependencies;
-#   test        all of screenshot, and the test, benchmark and fuzzing tools, the Windows cross
-#               compiler and Wine that the Windows build is tested with, and the comma-decimal
-#               locale that the number tests run under.
+#   windows     the Windows program: the mingw-w64 cross compiler, GoogleTest's sources, NSIS for
+#               the installer and ImageMagick for the icon;
+#   test        all of screenshot and windows, and the test, benchmark and fuzzing tools, Wine
+#               that the Windows build is tested with, and the comma-decimal locale that the
+#               number tests run under.
 set -euo pipefail
 
 run=(
@@ -27,16 +29,18 @@ test=(
     clang libclang-rt-14-dev clang-format
     locales
     debootstrap wget lintian desktop-file-utils appstream
-    g++-mingw-w64-x86-64-posix googletest wine wine64
+    wine wine64
 )
+windows=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest nsis imagemagick)
 
 case "${1:-}" in
 run) packages=("${run[@]}") ;;
 screenshot) packages=("${run[@]}" "${screenshot[@]}") ;;
 package) packages=("${run[@]}" "${package[@]}") ;;
-test) packages=("${run[@]}" "${screenshot[@]}" "${test[@]}") ;;
+windows) packages=("${windows[@]}") ;;
+test) packages=("${run[@]}" "${screenshot[@]}" "${test[@]}" "${windows[@]}") ;;
 *)
-    echo "usage: $0 run|screenshot|package|test" >&2
+    echo "usage: $0 run|screenshot|package|windows|test" >&2
     exit 2
     ;;
 esac
