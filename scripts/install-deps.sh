@@ -7,8 +7,9 @@
 #   screenshot  all of run, and a virtual X display and the tools that find and grab a window;
 #   package     all of run, and what CPack needs for the Debian package's dependencies;
 #   test        all of screenshot, and the test, benchmark and fuzzing tools, the Windows cross
-#               compiler and Wine that the Windows build is tested with, and the comma-decimal
-#               locale that the number tests run under.
+#               compiler, Wine and its own fonts that the Windows build is tested with, librsvg
+#               that draws the Windows icon, and the comma-decimal locale that the number tests
+#               run under.
 set -euo pipefail
 
 run=(
@@ -27,7 +28,7 @@ test=(
     clang libclang-rt-14-dev clang-format
     locales
     debootstrap wget lintian desktop-file-utils appstream
-    g++-mingw-w64-x86-64-posix googletest wine wine64
+    g++-mingw-w64-x86-64-posix googletest wine wine64 fonts-wine librsvg2-bin
 )
 
 case "${1:-}" in
