@@ -5,6 +5,11 @@
 # BRANNOCK_WINEPREFIX naming the prefix (tests/wine/run.sh runs the Windows programs there),
 # then stops Wine and removes the prefix, and exits with the command's status. When Wine is
 # missing or the prefix cannot be made, says why and exits 77.
+# The prefix is set up for windows on a bare X server: Wine draws the windows' frames itself
+# (under its default each modal box waits two seconds for a window manager that is not there),
+# the Chinese faces the program asks for stand for installed Debian fonts (AR PL UMing for the
+# Song faces, WenQuanYi Zen Hei for the sans ones), and Wine's own Marlett draws the frames'
+# buttons.
 # Usage: scripts/with-wine.sh command [argument...]
 set -u
 
@@ -13,7 +18,19 @@ skip() {
     exit 77
 }
 
+# Wine's desktop process, to which every program's windows belong, is started once a session
+# and keeps the display it was started on; the graphics driver it loads is the one every later
+# program loads. It gets a private Xvfb that lives as long as the session, so that a test's
+# windows can go to a display of the test's own (scripts/with-xvfb.sh) that ends before the
+# session does. Without Xvfb the programs have no windows.
+if [ -z "${BRANNOCK_WINE_DESKTOP:-}" ] && command -v Xvfb >/dev/null 2>&1; then
+    export BRANNOCK_WINE_DESKTOP=1
+    exec "$(dirname "$0")/with-xvfb.sh" "$0" "$@"
+fi
+
 command -v wine >/dev/null 2>&1 || skip "Wine is not installed (Debian packages wine and wine64)"
+marlett=/usr/share/wine/fonts/marlett.ttf
+[ -f "$marlett" ] || skip "Wine's own fonts are not installed (Debian package fonts-wine)"
 tmp=$(mktemp -d) || skip "no temporary folder for a Wine prefix"
 export WINEPREFIX="$tmp/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 trap 'wineserver -k >/dev/null 2>&1; rm -rf "$tmp"' EXIT
@@ -23,5 +40,27 @@ trap 'exit 143' TERM INT
 # open, they would keep ctest waiting after each test.
 wineserver -p >"$tmp/wine.log" 2>&1 </dev/null
 wineboot -i >>"$tmp/wine.log" 2>&1 </dev/null || { cat "$tmp/wine.log" >&2; skip "the Wine prefix could not be made"; }
+
+cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/" || skip "Marlett could not be copied into the prefix"
+# regedit reads a .reg file of Unicode text as UTF-16LE after a byte-order mark.
+{
+    printf '\xff\xfe'
+    iconv -f UTF-8 -t UTF-16LE <<'REG'
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
+
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]
+"宋体"="AR PL UMing CN"
+"SimSun"="AR PL UMing CN"
+"NSimSun"="AR PL UMing CN"
+"Microsoft Sans Serif"="WenQuanYi Zen Hei"
+"Microsoft YaHei"="WenQuanYi Zen Hei"
+"SimHei"="WenQuanYi Zen Hei"
+REG
+} >"$tmp/prefix.reg" || skip "the prefix's settings could not be written"
+wine regedit /S 'Z:'"${tmp//\//\\}"'\prefix.reg' >>"$tmp/wine.log" 2>&1 </dev/null ||
+    { cat "$tmp/wine.log" >&2; skip "the prefix's settings could not be imported"; }
 
 BRANNOCK_WINEPREFIX=$WINEPREFIX "$@"
