@@ -5,11 +5,8 @@
 # BRANNOCK_WINEPREFIX naming the prefix (tests/wine/run.sh runs the Windows programs there),
 # then stops Wine and removes the prefix, and exits with the command's status. When Wine is
 # missing or the prefix cannot be made, says why and exits 77.
-# The prefix is set up for windows on a bare X server: Wine draws the windows' frames itself
-# (under its default each modal box waits two seconds for a window manager that is not there),
-# the Chinese faces the program asks for stand for installed Debian fonts (AR PL UMing for the
-# Song faces, WenQuanYi Zen Hei for the sans ones), and Wine's own Marlett draws the frames'
-# buttons.
+# In the prefix Wine draws the frames itself (else each box waits 2 s for a window manager), the
+# Chinese faces stand for Debian's fonts, and Wine's own Marlett draws the frames' buttons.
 # Usage: scripts/with-wine.sh command [argument...]
 set -u
 
@@ -18,11 +15,9 @@ skip() {
     exit 77
 }
 
-# Wine's desktop process, to which every program's windows belong, is started once a session
-# and keeps the display it was started on; the graphics driver it loads is the one every later
-# program loads. It gets a private Xvfb that lives as long as the session, so that a test's
-# windows can go to a display of the test's own (scripts/with-xvfb.sh) that ends before the
-# session does. Without Xvfb the programs have no windows.
+# Wine's desktop process keeps the display it started on, and every program loads the graphics
+# driver it loaded: it gets a private Xvfb for the whole session, so that each test's windows can
+# go to a display of the test's own (scripts/with-xvfb.sh). Without Xvfb there are no windows.
 if [ -z "${BRANNOCK_WINE_DESKTOP:-}" ] && command -v Xvfb >/dev/null 2>&1; then
     export BRANNOCK_WINE_DESKTOP=1
     exec "$(dirname "$0")/with-xvfb.sh" "$0" "$@"

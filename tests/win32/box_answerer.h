@@ -34,17 +34,11 @@ public:
     BoxAnswerer(HWND window, const std::vector<std::string> &replies)
         : m_window(window)
         , m_replies(replies.begin(), replies.end())
+        , m_timer(SetTimer(nullptr, 0, USER_TIMER_MINIMUM, tick))
     {
         s_current = this;
-        m_timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, tick);
     }
-    ~BoxAnswerer()
-    {
-        KillTimer(nullptr, m_timer);
-        s_current = nullptr;
-    }
-    BoxAnswerer(const BoxAnswerer &) = delete;
-    BoxAnswerer &operator=(const BoxAnswerer &) = delete;
+    ~BoxAnswerer() { KillTimer(nullptr, m_timer), s_current = nullptr; }
 
     bool answeredAll() const { return m_replies.empty(); }
 
@@ -55,38 +49,25 @@ private:
     // A thread timer's procedure gets no context: the one answerer of the thread is kept here.
     inline static BoxAnswerer *s_current = nullptr;
 
-    static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD)
-    {
-        if (s_current)
-            s_current->answerIfShown();
-    }
+    static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD) { s_current->answerIfShown(); }
 
-    static HWND shownBox()
+    static BOOL CALLBACK findBox(HWND window, LPARAM found)
     {
-        HWND found = nullptr;
-        EnumThreadWindows(
-                GetCurrentThreadId(),
-                [](HWND window, LPARAM result) -> BOOL {
-                    wchar_t name[16] = {};
-                    GetClassNameW(window, name, 16);
-                    if (!IsWindowVisible(window) || std::wstring_view(name) != L"#32770")
-                        return TRUE;
-                    *reinterpret_cast<HWND *>(result) = window;
-                    return FALSE;
-                },
-                reinterpret_cast<LPARAM>(&found));
-        return found;
+        wchar_t name[8] = {};
+        GetClassNameW(window, name, 8);
+        if (IsWindowVisible(window) && std::wstring_view(name) == L"#32770")
+            *reinterpret_cast<HWND *>(found) = window;
+        return TRUE;
     }
 
     void fail(HWND box, const std::string &what)
     {
-        if (!m_failed)
-            ADD_FAILURE() << what << ": " << textOf(box) << " | "
-                          << textOf(item(box, platform::win32::BoxText));
-        m_failed = true;
+        if (!std::exchange(m_failed, true))
+            ADD_FAILURE() << what << ": " << textOf(box) << " | " << text(box);
     }
 
     static HWND item(HWND box, int id) { return GetDlgItem(box, id); }
+    static std::string text(HWND box) { return textOf(item(box, platform::win32::BoxText)); }
     static void press(HWND box, int id) { SendMessageW(item(box, id), BM_CLICK, 0, 0); }
     static void reply(HWND box, const std::string &text)
     {
@@ -97,24 +78,24 @@ private:
 
     void answerIfShown()
     {
-        HWND box = shownBox();
+        HWND box = nullptr;
+        EnumThreadWindows(GetCurrentThreadId(), findBox, reinterpret_cast<LPARAM>(&box));
         if (!box)
             return;
         EXPECT_EQ(GetWindow(box, GW_OWNER), m_window) << "a box not owned by the window";
         EXPECT_FALSE(IsWindowEnabled(m_window)) << "a box that is not modal";
-        const std::string text = textOf(item(box, platform::win32::BoxText));
-        if (!item(box, platform::win32::BoxText)
-            || (!item(box, platform::win32::BoxLine) && !item(box, platform::win32::BoxIcon))) {
+        const bool prompt = item(box, platform::win32::BoxLine) != nullptr;
+        if (!prompt && !item(box, platform::win32::BoxIcon)) {
             fail(box, "unexpected box");
             PostMessageW(box, WM_CLOSE, 0, 0);
-        } else if (!item(box, platform::win32::BoxLine)) {
-            messages.push_back(text);
+        } else if (!prompt) {
+            messages.push_back(text(box));
             if (messages.size() > 1)
                 fail(box, "unexpected message");
             press(box, IDOK);
-        } else if (asked.push_back(text); m_failed || m_replies.empty()) {
+        } else if (asked.push_back(text(box)); m_failed || m_replies.empty()) {
             fail(box, "unexpected prompt " + std::to_string(asked.size()));
-            if (text == adjustment::texts::AbandonQuestion)
+            if (asked.back() == adjustment::texts::AbandonQuestion)
                 reply(box, "0");
             else
                 press(box, IDCANCEL);
@@ -126,6 +107,6 @@ private:
 
     HWND m_window;
     std::deque<std::string> m_replies;
-    UINT_PTR m_timer = 0;
+    UINT_PTR m_timer;
     bool m_failed = false;
 };
