@@ -113,19 +113,23 @@ MainWindow::~MainWindow()
     if (!m_window)
         return;
     // Destroyed by its owner, not closed by the user: no quit is posted.
+    clearAnnotations();
     HWND window = std::exchange(m_window, nullptr);
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    if (m_accessibility) {
-        for (const design::Field &field : design::fields) {
-            MSAAPROPID name = accNameProperty;
-            accessibility(m_accessibility)
-                    ->ClearHwndProps(control(field.name), static_cast<DWORD>(OBJID_CLIENT),
-                                     CHILDID_SELF, &name, 1);
-        }
-    }
     DestroyWindow(window);
-    if (m_accessibility)
-        m_accessibility->Release();
+}
+
+void MainWindow::clearAnnotations()
+{
+    if (!m_accessibility)
+        return;
+    for (const design::Field &field : design::fields) {
+        MSAAPROPID name = accNameProperty;
+        accessibility(m_accessibility)
+                ->ClearHwndProps(control(field.name), static_cast<DWORD>(OBJID_CLIENT),
+                                 CHILDID_SELF, &name, 1);
+    }
+    std::exchange(m_accessibility, nullptr)->Release();
 }
 
 int MainWindow::controlId(std::string_view name)
@@ -367,8 +371,15 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         }
         return 0;
     case WM_DESTROY:
+        clearAnnotations();
         PostQuitMessage(0);
         return 0;
+    case WM_NCDESTROY: {
+        // The last message: the window is gone for this object from here on.
+        HWND window = std::exchange(m_window, nullptr);
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
     default:
         break;
     }

@@ -49,6 +49,8 @@ private:
     void applyDpi();
     void paintLines(HDC dc) const;
     void drawButton(const DRAWITEMSTRUCT &item) const;
+    // Takes the fields' spoken names off them, while they still exist.
+    void clearAnnotations();
 
     HWND m_window = nullptr;
     int m_dpi = 96;
