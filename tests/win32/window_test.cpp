@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's wiring: whole runs through the real boxes, and its geometry at 96 dpi.
+// The window's wiring: whole runs through the real boxes, its geometry at 96 dpi, its tab order.
 
 #include "box_answerer.h"
 #include "row_name.h"
@@ -94,6 +94,21 @@ TEST_F(Window, EveryControlStandsWhereTheDesignPutsItAt96Dpi)
     GetClientRect(window.handle(), &client);
     EXPECT_EQ(client.right, design::px(design::openWidth));
     EXPECT_EQ(client.bottom, design::px(design::openHeight));
+}
+
+TEST_F(Window, FocusStartsInText1AndTabFollowsTheDesignedOrder)
+{
+    std::vector<std::pair<int, std::string_view>> order;
+    for (const auto &field : design::fields)
+        order.emplace_back(field.tabIndex, field.name);
+    for (const auto &button : design::buttons)
+        order.emplace_back(button.tabIndex, button.name);
+    std::sort(order.begin(), order.end());
+    HWND at = GetFocus();
+    for (std::size_t i = 0; i <= order.size(); ++i) {
+        EXPECT_EQ(at, window.control(order[i % order.size()].second)) << "stop " << i;
+        at = GetNextDlgTabItem(window.handle(), at, FALSE);
+    }
 }
 
 } // namespace
