@@ -7,10 +7,10 @@
 #   screenshot  all of run, and a virtual X display and the tools that find and grab a window;
 #   package     all of run, and what CPack needs for the Debian package's dependencies;
 #   windows     the Windows program: the mingw-w64 cross compiler, GoogleTest's sources, NSIS for
-#               the installer and ImageMagick for the icon;
+#               the installer, and librsvg and ImageMagick, which draw and pack the icon;
 #   test        all of screenshot and windows, and the test, benchmark and fuzzing tools, Wine
-#               that the Windows build is tested with, and the comma-decimal locale that the
-#               number tests run under.
+#               and its own fonts that the Windows build is tested with, and the comma-decimal
+#               locale that the number tests run under.
 set -euo pipefail
 
 run=(
@@ -29,9 +29,9 @@ test=(
     clang libclang-rt-14-dev clang-format
     locales
     debootstrap wget lintian desktop-file-utils appstream
-    wine wine64
+    wine wine64 fonts-wine
 )
-windows=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest nsis imagemagick)
+windows=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest nsis librsvg2-bin imagemagick)
 
 case "${1:-}" in
 run) packages=("${run[@]}") ;;

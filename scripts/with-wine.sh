@@ -5,6 +5,8 @@
 # BRANNOCK_WINEPREFIX naming the prefix (tests/wine/run.sh runs the Windows programs there),
 # then stops Wine and removes the prefix, and exits with the command's status. When Wine is
 # missing or the prefix cannot be made, says why and exits 77.
+# In the prefix Wine draws the frames itself (else each box waits 2 s for a window manager), the
+# Chinese faces stand for Debian's fonts, and Wine's own Marlett draws the frames' buttons.
 # Usage: scripts/with-wine.sh command [argument...]
 set -u
 
@@ -13,7 +15,17 @@ skip() {
     exit 77
 }
 
+# Wine's desktop process keeps the display it started on, and every program loads the graphics
+# driver it loaded: it gets a private Xvfb for the whole session, so that each test's windows can
+# go to a display of the test's own (scripts/with-xvfb.sh). Without Xvfb there are no windows.
+if [ -z "${BRANNOCK_WINE_DESKTOP:-}" ] && command -v Xvfb >/dev/null 2>&1; then
+    export BRANNOCK_WINE_DESKTOP=1
+    exec "$(dirname "$0")/with-xvfb.sh" "$0" "$@"
+fi
+
 command -v wine >/dev/null 2>&1 || skip "Wine is not installed (Debian packages wine and wine64)"
+marlett=/usr/share/wine/fonts/marlett.ttf
+[ -f "$marlett" ] || skip "Wine's own fonts are not installed (Debian package fonts-wine)"
 tmp=$(mktemp -d) || skip "no temporary folder for a Wine prefix"
 export WINEPREFIX="$tmp/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 trap 'wineserver -k >/dev/null 2>&1; rm -rf "$tmp"' EXIT
@@ -23,5 +35,27 @@ trap 'exit 143' TERM INT
 # open, they would keep ctest waiting after each test.
 wineserver -p >"$tmp/wine.log" 2>&1 </dev/null
 wineboot -i >>"$tmp/wine.log" 2>&1 </dev/null || { cat "$tmp/wine.log" >&2; skip "the Wine prefix could not be made"; }
+
+cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/" || skip "Marlett could not be copied into the prefix"
+# regedit reads a .reg file of Unicode text as UTF-16LE after a byte-order mark.
+{
+    printf '\xff\xfe'
+    iconv -f UTF-8 -t UTF-16LE <<'REG'
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
+
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]
+"宋体"="AR PL UMing CN"
+"SimSun"="AR PL UMing CN"
+"NSimSun"="AR PL UMing CN"
+"Microsoft Sans Serif"="WenQuanYi Zen Hei"
+"Microsoft YaHei"="WenQuanYi Zen Hei"
+"SimHei"="WenQuanYi Zen Hei"
+REG
+} >"$tmp/prefix.reg" || skip "the prefix's settings could not be written"
+wine regedit /S 'Z:'"${tmp//\//\\}"'\prefix.reg' >>"$tmp/wine.log" 2>&1 </dev/null ||
+    { cat "$tmp/wine.log" >&2; skip "the prefix's settings could not be imported"; }
 
 BRANNOCK_WINEPREFIX=$WINEPREFIX "$@"

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// Dots per inch of a window, and the design's twips in pixels at that density. Functions newer
+// than Windows 7 are looked up at run time.
+
+#include <windows.h>
+
+namespace platform::win32 {
+
+// The window's DPI where the system knows one per window (Windows 10), else the screen's.
+int dpiOf(HWND window);
+
+// Twips in pixels at `dpi`, cut like design::px, so that 96 dpi gives exactly the design's pixels.
+constexpr int pixels(int twips, int dpi)
+{
+    return twips * dpi / 1440;
+}
+
+// Logical pixels (1/96 inch) at `dpi`.
+constexpr int scaled(int logical, int dpi)
+{
+    return logical * dpi / 96;
+}
+
+// The window rectangle whose client area is `client`, for a window of these styles at `dpi`.
+RECT windowRectFor(RECT client, DWORD style, DWORD exStyle, int dpi);
+
+} // namespace platform::win32

@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window's wiring: whole runs through the real boxes, its geometry at 96 dpi, its tab order.
+
+#include "box_answerer.h"
+#include "row_name.h"
+
+#include "design.h"
+#include "dpi.h"
+#include "mainwindow.h"
+#include "run.h"
+#include "scripted_platform.h"
+
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace texts = adjustment::texts;
+using Lines = std::vector<std::string>;
+
+const Lines kExampleRoute = {"1",   "10", "0", "10.000", "", "10.5", "", "A", "P1", "120", "",
+                             "0.2", "",   "B", "280",    "", "0.31", "", "",  "0",  "x"};
+
+// The fields' texts after that route, Text1 to Text9.
+const Lines kExampleFields = {" 10.000", " 10.5", "  400",  " 0.31", "  附合水准路线共有1个待定点",
+                              "  B",     "10.5",  "10毫米", " P1"};
+
+class Window : public testing::Test
+{
+protected:
+    Window() { ShowWindow(window.handle(), SW_SHOWNORMAL); }
+    void clickCommand1() { SendMessageW(window.control("Command1"), BM_CLICK, 0, 0); }
+
+    ui::MainWindow window{GetModuleHandleW(nullptr)};
+};
+
+TEST_F(Window, ExampleRouteFillsTheFieldsAndAsksWhatTheCoreAsks)
+{
+    BoxAnswerer answerer(window.handle(), kExampleRoute);
+    clickCommand1();
+    EXPECT_TRUE(answerer.answeredAll());
+    for (std::size_t i = 0; i < kExampleFields.size(); ++i) {
+        const char *name = platform::fieldName(static_cast<platform::Field>(i));
+        EXPECT_EQ(textOf(window.control(name)), kExampleFields[i]) << name;
+    }
+
+    platform::ScriptedPlatform scripted(kExampleRoute);
+    auto services = scripted.services();
+    adjustment::performRun(services);
+    EXPECT_EQ(answerer.asked, scripted.logOf("ask: "));
+    // The report could not be printed: one message says where it went, or why nowhere.
+    ASSERT_EQ(answerer.messages.size(), 1u);
+    const std::string &message = answerer.messages.front();
+    const std::string_view outcomes[] = {texts::SavedNoPrinter, texts::SavedAfterFailure,
+                                         texts::NotSavedNoPrinter, texts::NotSavedAfterFailure};
+    EXPECT_TRUE(std::any_of(std::begin(outcomes), std::end(outcomes), [&](std::string_view start) {
+        return message.starts_with(start);
+    })) << message;
+}
+
+TEST_F(Window, UnexpectedPromptIsOneFailureNamingItAndTheRunEnds)
+{
+    const Lines tooFew = {"1", "10"}; // the confirmation of Ha finds no reply
+    EXPECT_NONFATAL_FAILURE(
+            {
+                BoxAnswerer answerer(window.handle(), tooFew);
+                clickCommand1();
+            },
+            std::string(texts::ConfirmHa.c1));
+    EXPECT_TRUE(IsWindowEnabled(window.handle())) << "a box is still open";
+}
+
+TEST_F(Window, EveryControlStandsWhereTheDesignPutsItAt96Dpi)
+{
+    ASSERT_EQ(platform::win32::dpiOf(window.handle()), 96);
+    const auto check = [this](const auto &control) {
+        RECT box{};
+        GetWindowRect(window.control(control.name), &box);
+        MapWindowPoints(nullptr, window.handle(), reinterpret_cast<POINT *>(&box), 2);
+        const RECT designed{design::px(control.box.left), design::px(control.box.top),
+                            design::px(control.box.left) + design::px(control.box.width),
+                            design::px(control.box.top) + design::px(control.box.height)};
+        EXPECT_TRUE(EqualRect(&box, &designed)) << control.name << " at " << box.left << ','
+                                                << box.top << ' ' << box.right << ',' << box.bottom;
+    };
+    std::for_each(design::fields.begin(), design::fields.end(), check);
+    std::for_each(design::buttons.begin(), design::buttons.end(), check);
+    std::for_each(design::labels.begin(), design::labels.end(), check);
+    RECT client{};
+    GetClientRect(window.handle(), &client);
+    EXPECT_EQ(client.right, design::px(design::openWidth));
+    EXPECT_EQ(client.bottom, design::px(design::openHeight));
+}
+
+TEST_F(Window, FocusStartsInText1AndTabFollowsTheDesignedOrder)
+{
+    std::vector<std::pair<int, std::string_view>> order;
+    for (const auto &field : design::fields)
+        order.emplace_back(field.tabIndex, field.name);
+    for (const auto &button : design::buttons)
+        order.emplace_back(button.tabIndex, button.name);
+    std::sort(order.begin(), order.end());
+    HWND at = GetFocus();
+    for (std::size_t i = 0; i <= order.size(); ++i) {
+        EXPECT_EQ(at, window.control(order[i % order.size()].second)) << "stop " << i;
+        at = GetNextDlgTabItem(window.handle(), at, FALSE);
+    }
+}
+
+} // namespace

@@ -1,0 +1,401 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "mainwindow.h"
+
+#include "design.h"
+
+#include "dpi.h"
+#include "gdi_report_output.h"
+#include "report_document.h"
+#include "run.h"
+#include "utf16.h"
+
+#include <ole2.h>
+#include <oleacc.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
+
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+
+namespace ui {
+
+namespace {
+
+using platform::win32::pixels;
+using platform::win32::toUtf16;
+
+// The accessibility annotations, from oleacc.dll through COM, so that nothing of it is imported.
+constexpr GUID accPropServicesClass{
+        0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
+constexpr GUID accPropServicesInterface{
+        0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
+constexpr GUID accNameProperty{
+        0x608d3df8, 0x8128, 0x4aa7, {0xa4, 0x28, 0xf5, 0x5e, 0x49, 0x26, 0x72, 0x91}};
+
+// Identifiers by the control's place in the design's tables.
+constexpr int firstField = 1000;
+constexpr int firstButton = 1100;
+constexpr int firstLabel = 1200;
+
+constexpr wchar_t className[] = L"Brannock";
+
+COLORREF colour(const design::Rgb &rgb)
+{
+    return RGB(rgb.red, rgb.green, rgb.blue);
+}
+
+RECT pixelRect(const design::Rect &box, int dpi)
+{
+    const int left = pixels(box.left, dpi);
+    const int top = pixels(box.top, dpi);
+    return {left, top, left + pixels(box.width, dpi), top + pixels(box.height, dpi)};
+}
+
+template<typename Table>
+int indexIn(const Table &table, std::string_view name)
+{
+    const auto found = std::find_if(table.begin(), table.end(),
+                                    [name](const auto &control) { return control.name == name; });
+    return found == table.end() ? -1 : static_cast<int>(found - table.begin());
+}
+
+IAccPropServices *accessibility(IUnknown *unknown)
+{
+    return static_cast<IAccPropServices *>(unknown);
+}
+
+void place(HWND control, const RECT &box, HFONT font)
+{
+    SetWindowPos(control, nullptr, box.left, box.top, box.right - box.left, box.bottom - box.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+} // namespace
+
+MainWindow::MainWindow(HINSTANCE instance)
+    : m_windowBrush(CreateSolidBrush(colour(design::windowColour)))
+    , m_buttonBrush(CreateSolidBrush(colour(design::buttonColour)))
+    , m_lineBrush(CreateSolidBrush(colour(design::lineColour)))
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = className;
+    // A second window of the process (the tests make several) finds the class registered.
+    if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        return;
+    const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+    if (!CreateWindowExW(0, className, toUtf16(design::windowCaption).c_str(), style, CW_USEDEFAULT,
+                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,
+                         this))
+        return;
+    m_dpi = platform::win32::dpiOf(m_window);
+    createControls(instance);
+    applyDpi();
+    const RECT client{0, 0, pixels(design::openWidth, m_dpi), pixels(design::openHeight, m_dpi)};
+    const RECT frame = platform::win32::windowRectFor(client, style, 0, m_dpi);
+    SetWindowPos(m_window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+MainWindow::~MainWindow()
+{
+    if (!m_window)
+        return;
+    // Destroyed by its owner, not closed by the user: no quit is posted.
+    clearAnnotations();
+    HWND window = std::exchange(m_window, nullptr);
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    DestroyWindow(window);
+}
+
+void MainWindow::clearAnnotations()
+{
+    if (!m_accessibility)
+        return;
+    for (const design::Field &field : design::fields) {
+        MSAAPROPID name = accNameProperty;
+        accessibility(m_accessibility)
+                ->ClearHwndProps(control(field.name), static_cast<DWORD>(OBJID_CLIENT),
+                                 CHILDID_SELF, &name, 1);
+    }
+    std::exchange(m_accessibility, nullptr)->Release();
+}
+
+int MainWindow::controlId(std::string_view name)
+{
+    if (const int field = indexIn(design::fields, name); field >= 0)
+        return firstField + field;
+    if (const int button = indexIn(design::buttons, name); button >= 0)
+        return firstButton + button;
+    if (const int label = indexIn(design::labels, name); label >= 0)
+        return firstLabel + label;
+    return 0;
+}
+
+HWND MainWindow::control(std::string_view name) const
+{
+    const int id = controlId(name);
+    return id && m_window ? GetDlgItem(m_window, id) : nullptr;
+}
+
+void MainWindow::createControls(HINSTANCE instance)
+{
+    const auto make = [this, instance](const wchar_t *kind, std::string_view name,
+                                       std::string_view caption, DWORD style, DWORD exStyle) {
+        CreateWindowExW(exStyle, kind, toUtf16(caption).c_str(),
+                        style | WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, m_window,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(name))), instance,
+                        nullptr);
+    };
+    // Children stack in the order they are made, the first on top, and Tab follows that order:
+    // fields and buttons first, by their tab index, so they cover the labels where they touch.
+    struct Focusable
+    {
+        int tabIndex;
+        std::string_view name;
+        std::string_view caption;
+        bool button;
+    };
+    std::vector<Focusable> focusable;
+    for (const design::Field &field : design::fields)
+        focusable.push_back({field.tabIndex, field.name, {}, false});
+    for (const design::Button &button : design::buttons)
+        focusable.push_back({button.tabIndex, button.name, button.caption, true});
+    std::sort(focusable.begin(), focusable.end(),
+              [](const Focusable &a, const Focusable &b) { return a.tabIndex < b.tabIndex; });
+    for (const Focusable &control : focusable) {
+        if (control.button)
+            make(L"BUTTON", control.name, control.caption, BS_OWNERDRAW | WS_TABSTOP, 0);
+        else
+            make(L"EDIT", control.name, {}, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE);
+    }
+    for (const design::Field &field : design::fields) // no length limit
+        SendMessageW(control(field.name), EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
+    for (const design::Label &label : design::labels)
+        make(L"STATIC", label.name, label.caption, SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0);
+
+    std::array<HWND, 9> fields{};
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        fields[i] = control(platform::fieldName(static_cast<platform::Field>(i)));
+    m_fields = std::make_unique<platform::win32::Win32FieldService>(fields);
+    m_prompts = std::make_unique<platform::win32::Win32PromptService>(m_window);
+    m_programEnd = std::make_unique<platform::win32::Win32ProgramEnd>(m_window);
+    m_lastFocus = control("Text1");
+
+    // Each field's name for a screen reader; without COM's accessibility service the fields keep
+    // the names the system gives them.
+    void *services = nullptr;
+    if (SUCCEEDED(CoCreateInstance(accPropServicesClass, nullptr, CLSCTX_INPROC_SERVER,
+                                   accPropServicesInterface, &services))) {
+        auto *annotations = static_cast<IAccPropServices *>(services);
+        m_accessibility = annotations;
+        for (const design::FieldLabels &names : design::fieldLabels) {
+            annotations->SetHwndPropStr(control(names.field), static_cast<DWORD>(OBJID_CLIENT),
+                                        CHILDID_SELF, accNameProperty,
+                                        toUtf16(design::spokenName(names)).c_str());
+        }
+    }
+}
+
+void MainWindow::applyDpi()
+{
+    auto standard = platform::win32::createFont(design::Font::Standard, m_dpi);
+    auto title = platform::win32::createFont(design::Font::Title, m_dpi);
+    auto heading = platform::win32::createFont(design::Font::Heading, m_dpi);
+    for (const design::Field &field : design::fields)
+        place(control(field.name), pixelRect(field.box, m_dpi), standard.get());
+    for (const design::Button &button : design::buttons)
+        place(control(button.name), pixelRect(button.box, m_dpi), standard.get());
+    for (const design::Label &label : design::labels) {
+        HFONT font = label.font == design::Font::Title     ? title.get()
+                     : label.font == design::Font::Heading ? heading.get()
+                                                           : standard.get();
+        place(control(label.name), pixelRect(label.box, m_dpi), font);
+    }
+    // The controls use the new fonts now; the old ones go.
+    m_standardFont = std::move(standard);
+    m_titleFont = std::move(title);
+    m_headingFont = std::move(heading);
+    InvalidateRect(m_window, nullptr, TRUE);
+}
+
+void MainWindow::paintLines(HDC dc) const
+{
+    // One pixel wide at 96 dpi, both end points included, so the frame's corners close.
+    const int width = std::max(1, m_dpi / 96);
+    for (const design::LineEnds &ends : design::lines) {
+        const int left = pixels(std::min(ends.x1, ends.x2), m_dpi);
+        const int top = pixels(std::min(ends.y1, ends.y2), m_dpi);
+        const RECT line{left, top, left + pixels(std::abs(ends.x2 - ends.x1), m_dpi) + width,
+                        top + pixels(std::abs(ends.y2 - ends.y1), m_dpi) + width};
+        FillRect(dc, &line, m_lineBrush.get());
+    }
+}
+
+void MainWindow::drawButton(const DRAWITEMSTRUCT &item) const
+{
+    RECT face = item.rcItem;
+    HDC dc = item.hDC;
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    FillRect(dc, &face, m_buttonBrush.get());
+    DrawEdge(dc, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(item.hwndItem)) + 1, L'\0');
+    caption.resize(static_cast<std::size_t>(
+            GetWindowTextW(item.hwndItem, caption.data(), static_cast<int>(caption.size()))));
+    HGDIOBJ oldFont = SelectObject(dc, m_standardFont.get());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, colour(design::captionColour));
+    RECT text = face;
+    if (pressed)
+        OffsetRect(&text, 1, 1);
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, oldFont);
+    if (item.itemState & ODS_FOCUS) {
+        RECT mark = face;
+        const int inset = platform::win32::scaled(4, m_dpi);
+        InflateRect(&mark, -inset, -inset);
+        DrawFocusRect(dc, &mark);
+    }
+}
+
+void MainWindow::Command1_Click()
+{
+    platform::win32::GdiReportOutput output;
+    adjustment::ReportDocument printer(output);
+    platform::Services services{*m_prompts, *m_fields, printer};
+    try {
+        adjustment::performRun(services);
+    } catch (const platform::ProgramEnding &) {
+        // The session is ending; the run is dropped and the message loop finishes the quit.
+    }
+}
+
+void MainWindow::Command2_Click()
+{
+    m_programEnd->endProgram();
+}
+
+LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto *self = static_cast<MainWindow *>(
+                reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
+        self->m_window = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto *self = reinterpret_cast<MainWindow *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self)
+        return DefWindowProcW(window, message, wParam, lParam);
+    try {
+        return self->handle(message, wParam, lParam);
+    } catch (...) {
+        // A fault of the program, not of the user's input: it ends, with a failure status.
+        PostQuitMessage(1);
+        return 0;
+    }
+}
+
+LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        // Enter and Esc in a field arrive as IDOK and IDCANCEL from no control: no button.
+        if (lParam && HIWORD(wParam) == BN_CLICKED) {
+            if (LOWORD(wParam) == controlId("Command1"))
+                Command1_Click();
+            else if (LOWORD(wParam) == controlId("Command2"))
+                Command2_Click();
+        }
+        return 0;
+    case WM_CTLCOLORSTATIC: {
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        SetTextColor(dc, colour(design::captionColour));
+        SetBkColor(dc, colour(design::windowColour));
+        return reinterpret_cast<LRESULT>(m_windowBrush.get());
+    }
+    case WM_DRAWITEM:
+        drawButton(*reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
+        return TRUE;
+    case WM_ERASEBKGND: {
+        RECT client{};
+        GetClientRect(m_window, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, m_windowBrush.get());
+        return 1;
+    }
+    case WM_PAINT: {
+        PAINTSTRUCT paint{};
+        HDC dc = BeginPaint(m_window, &paint);
+        paintLines(dc);
+        EndPaint(m_window, &paint);
+        return 0;
+    }
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            if (focus && IsChild(m_window, focus))
+                m_lastFocus = focus;
+        }
+        break;
+    case WM_SETFOCUS:
+        // Back to the control that had the focus when the window was left, as dialogs do.
+        SetFocus(m_lastFocus);
+        return 0;
+    case WM_DPICHANGED: {
+        m_dpi = HIWORD(wParam);
+        const RECT &suggested = *reinterpret_cast<const RECT *>(lParam);
+        SetWindowPos(m_window, nullptr, suggested.left, suggested.top,
+                     suggested.right - suggested.left, suggested.bottom - suggested.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        applyDpi();
+        return 0;
+    }
+    case WM_QUERYENDSESSION:
+        return TRUE;
+    case WM_ENDSESSION:
+        // An open box returns and its prompt unwinds the run; then the loop sees the quit.
+        if (wParam) {
+            m_prompts->endSession();
+            PostQuitMessage(0);
+        }
+        return 0;
+    case WM_DESTROY:
+        clearAnnotations();
+        PostQuitMessage(0);
+        return 0;
+    case WM_NCDESTROY: {
+        // The last message: the window is gone for this object from here on.
+        HWND window = std::exchange(m_window, nullptr);
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    default:
+        break;
+    }
+    return DefWindowProcW(m_window, message, wParam, lParam);
+}
+
+int runMessageLoop(HWND window)
+{
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (IsDialogMessageW(window, &message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+} // namespace ui
