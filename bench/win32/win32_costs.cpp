@@ -79,12 +79,15 @@ void row(const char *figure, double program, double floor, const char *unit, dou
 int main(int argc, char *argv[])
 {
     const int runs = argc > 1 ? std::max(3, std::atoi(argv[1])) : 11;
-    std::vector<std::int64_t> startReal, startBare, memoryReal, memoryBare, tripReal, tripBare;
+    // Start-up and memory of the program, the bare window and the captions floor, in turn.
+    const wchar_t *starts[] = {L"bench_win32_start_real.exe", L"bench_win32_start_bare.exe",
+                               L"bench_win32_start_captions.exe"};
+    std::vector<std::int64_t> start[3], memory[3], tripReal, tripBare;
     for (int i = 0; i < runs; ++i) {
-        for (const bool real : {true, false}) {
-            auto values = run(real ? L"bench_win32_start_real.exe" : L"bench_win32_start_bare.exe");
-            (real ? startReal : startBare).push_back(values["painted_us"] - values["started_us"]);
-            (real ? memoryReal : memoryBare).push_back(values["peak_kib"]);
+        for (std::size_t program = 0; program < 3; ++program) {
+            auto values = run(starts[program]);
+            start[program].push_back(values["painted_us"] - values["started_us"]);
+            memory[program].push_back(values["peak_kib"]);
         }
     }
     for (int i = 0; i < std::max(3, runs / 2); ++i) {
@@ -93,9 +96,11 @@ int main(int argc, char *argv[])
     }
     std::printf("medians of %d runs under Wine (not Windows)\n", runs);
     std::printf("%-32s %14s %14s %7s  %s\n", "figure", "Brannock", "floor", "ratio", "target");
-    row("start-up to first frame", medianIn(startReal, 1000), medianIn(startBare, 1000), "ms",
+    row("start-up, bare floor", medianIn(start[0], 1000), medianIn(start[1], 1000), "ms", 1.15);
+    row("start-up, captions floor", medianIn(start[0], 1000), medianIn(start[2], 1000), "ms", 1.15);
+    row("peak memory, bare floor", medianIn(memory[0], 1024), medianIn(memory[1], 1024), "MiB",
         1.15);
-    row("peak memory (working set)", medianIn(memoryReal, 1024), medianIn(memoryBare, 1024), "MiB",
+    row("peak memory, captions floor", medianIn(memory[0], 1024), medianIn(memory[2], 1024), "MiB",
         1.15);
     row("prompt round trip", medianIn(tripReal, 1000), medianIn(tripBare, 1000), "ms", 1.5);
     return 0;
