@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// What the Windows cost programs share: a clock and the way they report. Each program writes
+// "key value" lines on standard output; the driver win32_costs reads them.
+
+#include <windows.h>
+
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <thread>
+#include <vector>
+
+namespace bench {
+
+// Microseconds on the performance counter, the clock every process of the run shares.
+inline std::int64_t nowUs()
+{
+    LARGE_INTEGER counter{};
+    LARGE_INTEGER frequency{};
+    QueryPerformanceCounter(&counter);
+    QueryPerformanceFrequency(&frequency);
+    return counter.QuadPart / frequency.QuadPart * 1'000'000
+           + counter.QuadPart % frequency.QuadPart * 1'000'000 / frequency.QuadPart;
+}
+
+inline void report(const char *key, std::int64_t value)
+{
+    std::printf("%s %lld\n", key, static_cast<long long>(value));
+    std::fflush(stdout);
+}
+
+// The peak working set of this process so far, in KiB.
+inline std::int64_t peakKib()
+{
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    if (!K32GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
+        return -1;
+    return static_cast<std::int64_t>(counters.PeakWorkingSetSize / 1024);
+}
+
+// Paints the window and every control now, and reports the moment and the memory so far.
+inline void reportFirstFrame(HWND window)
+{
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    GdiFlush();
+    report("painted_us", nowUs());
+    report("peak_kib", peakKib());
+}
+
+// The middle of the values, which it sorts.
+inline std::int64_t median(std::vector<std::int64_t> values)
+{
+    if (values.empty())
+        return -1;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Round trips of modal boxes over `owner`: `ask` opens one box and returns when it is answered,
+// `count` + 1 times, while a second thread answers each box as Enter does (IDOK) as soon as it
+// shows and times how long the next one takes to show. Reports their median.
+inline void reportRoundTrips(HWND owner, int count, const std::function<void()> &ask)
+{
+    std::vector<std::int64_t> trips;
+    std::thread answerer([&] {
+        HWND previous = nullptr;
+        std::int64_t answeredAt = 0;
+        for (int shown = 0; shown <= count;) {
+            HWND box = FindWindowExW(nullptr, nullptr, L"#32770", nullptr);
+            if (!box || box == previous || GetWindow(box, GW_OWNER) != owner
+                || !IsWindowVisible(box)) {
+                Sleep(0);
+                continue;
+            }
+            if (previous)
+                trips.push_back(nowUs() - answeredAt);
+            previous = box;
+            ++shown;
+            answeredAt = nowUs();
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        }
+    });
+    for (int i = 0; i <= count; ++i)
+        ask();
+    answerer.join();
+    report("round_trip_us", median(trips));
+}
+
+} // namespace bench

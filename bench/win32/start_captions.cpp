@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The captions floor of the Windows start-up: the window's 21 captions (labels and buttons) as
+// static texts in the same fonts at the same places, and nothing else; it pays the price of
+// Chinese text that the bare window does not.
+
+#include "probe.h"
+
+#include "design.h"
+#include "fonts.h"
+#include "utf16.h"
+
+#include <vector>
+
+namespace {
+
+void caption(HWND window, const design::Rect &box, std::string_view text, HFONT font)
+{
+    HWND label = CreateWindowExW(0, L"STATIC", platform::win32::toUtf16(text).c_str(),
+                                 WS_CHILD | WS_VISIBLE, design::px(box.left), design::px(box.top),
+                                 design::px(box.width), design::px(box.height), window, nullptr,
+                                 nullptr, nullptr);
+    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
+{
+    const design::Rgb colour = design::windowColour;
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = CreateSolidBrush(RGB(colour.red, colour.green, colour.blue));
+    windowClass.lpszClassName = L"BrannockCaptions";
+    if (!RegisterClassExW(&windowClass))
+        return 1;
+    RECT client{0, 0, design::px(design::openWidth), design::px(design::openHeight)};
+    AdjustWindowRectEx(&client, WS_OVERLAPPEDWINDOW, FALSE, 0);
+    HWND window = CreateWindowExW(0, L"BrannockCaptions", L"Brannock", WS_OVERLAPPEDWINDOW,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, client.right - client.left,
+                                  client.bottom - client.top, nullptr, nullptr, instance, nullptr);
+    if (!window)
+        return 1;
+    std::vector<platform::win32::FontHandle> fonts;
+    for (const design::FontSpec &spec : design::fonts)
+        fonts.push_back(platform::win32::createFont(spec.font, 96));
+    const auto fontOf = [&](design::Font font) {
+        return fonts[static_cast<std::size_t>(font)].get();
+    };
+    for (const design::Label &label : design::labels)
+        caption(window, label.box, label.caption, fontOf(label.font));
+    for (const design::Button &button : design::buttons)
+        caption(window, button.box, button.caption, fontOf(design::Font::Standard));
+    ShowWindow(window, show);
+    bench::reportFirstFrame(window);
+    DestroyWindow(window);
+    return 0;
+}
