@@ -46,7 +46,8 @@ for line in '"DisplayVersion"="'"$2"'"' '"Publisher"="Brannock"' \
 done
 rm -f "$entry.txt"
 
-wine "C:\\Program Files\\Brannock\\brannock.exe" &
+# Started directly, not through the function, so that $! is the program's own process.
+WINEPREFIX=$BRANNOCK_WINEPREFIX WINEDEBUG=-all command wine "C:\\Program Files\\Brannock\\brannock.exe" &
 started=$!
 eventually 'xwininfo -root -tree | grep -q "\"Brannock\""' || fail "the installed program showed no window"
 kill "$started"
