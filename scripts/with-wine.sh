@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command with a fresh Wine prefix of its own in a temporary folder, never the user's
-# ~/.wine: makes the prefix, keeps one wineserver for the whole command, runs it with
-# BRANNOCK_WINEPREFIX naming the prefix (tests/wine/run.sh runs the Windows programs there),
-# then stops Wine and removes the prefix, and exits with the command's status. When Wine is
-# missing or the prefix cannot be made, says why and exits 77.
+# ~/.wine: makes the prefix, with user folders of its own, keeps one wineserver for the whole
+# command, runs it with BRANNOCK_WINEPREFIX naming the prefix (tests/wine/run.sh runs the Windows
+# programs there), then stops Wine and removes the prefix, and exits with the command's status.
+# When Wine is missing or the prefix cannot be made, says why and exits 77.
 # Usage: scripts/with-wine.sh command [argument...]
 set -u
 
@@ -23,5 +23,12 @@ trap 'exit 143' TERM INT
 # open, they would keep ctest waiting after each test.
 wineserver -p >"$tmp/wine.log" 2>&1 </dev/null
 wineboot -i >>"$tmp/wine.log" 2>&1 </dev/null || { cat "$tmp/wine.log" >&2; skip "the Wine prefix could not be made"; }
+# Wine links the user's Documents, Desktop and the like to the real home folder: the prefix gets
+# folders of its own instead, so that a program saving a file there never writes into the home.
+for link in "$WINEPREFIX"/drive_c/users/*/*; do
+    if [ -L "$link" ]; then
+        rm "$link" && mkdir "$link" || skip "the Wine prefix keeps a link to the home folder: $link"
+    fi
+done
 
 BRANNOCK_WINEPREFIX=$WINEPREFIX "$@"
