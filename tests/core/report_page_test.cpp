@@ -166,6 +166,7 @@ public:
     bool folderUsable = true;
     bool creationFails = false;
     bool writingFails = false;
+    platform::FileKind kind = platform::FileKind::Pdf;
     Files files; // path → what was drawn into it
     std::string printed;
     int jobs = 0;
@@ -189,6 +190,7 @@ public:
         return files.emplace(path, "").second ? platform::FileCreation::Created
                                               : platform::FileCreation::Exists;
     }
+    platform::FileKind savedFileKind() override { return kind; }
     std::unique_ptr<platform::PageCanvas> fileWriter(const std::string &path) override
     {
         return std::make_unique<FixedWidthCanvas>(area, &files[path], writingFails);
@@ -214,6 +216,7 @@ struct DeliveryCase
     Files taken = {};
     bool creationFails = false;
     bool writingFails = false;
+    platform::FileKind kind = platform::FileKind::Pdf;
     Printing printing = Printing::Failed;
     Saving saving = Saving::Saved;
     std::string path = kSaved;
@@ -233,12 +236,14 @@ TEST_P(Delivery, PrintsOrSavesANewFileAndSaysWhy)
     output.files = c.taken;
     output.creationFails = c.creationFails;
     output.writingFails = c.writingFails;
+    output.kind = c.kind;
 
     const PrintOutcome outcome
             = adjustment::deliverReport({position(2000, 1000), line(30, "Tarnovel")}, output);
     EXPECT_EQ(outcome.printing, c.printing);
     EXPECT_EQ(outcome.saving, c.saving);
     EXPECT_EQ(outcome.path, c.path);
+    EXPECT_EQ(outcome.kind, c.kind);
     // A printer that is not ready gets no job: it would come out later as well.
     EXPECT_EQ(output.jobs, c.printer == State::Ready ? 1 : 0);
     EXPECT_EQ(output.printed, c.printing == Printing::Printed ? kReport : "");
@@ -249,6 +254,8 @@ TEST_P(Delivery, PrintsOrSavesANewFileAndSaysWhy)
 
 const std::string kTaken2 = "/docs/Brannock-20260105-070809-2.pdf";
 const std::string kSaved3 = "/docs/Brannock-20260105-070809-3.pdf";
+const std::string kSavedXps = "/docs/Brannock-20260105-070809.xps";
+const std::string kSavedText2 = "/docs/Brannock-20260105-070809-2.txt";
 INSTANTIATE_TEST_SUITE_P(
         Report, Delivery,
         testing::Values(DeliveryCase{.name = "Printed",
@@ -285,6 +292,29 @@ INSTANTIATE_TEST_SUITE_P(
                                      .jobFails = true,
                                      .writingFails = true,
                                      .saving = Saving::FileNotWritable,
+                                     .files = {}},
+                        DeliveryCase{.name = "SavedAsXps",
+                                     .printer = State::None,
+                                     .kind = platform::FileKind::Xps,
+                                     .printing = Printing::NoPrinter,
+                                     .path = kSavedXps,
+                                     .files = {{kSavedXps, kReport}}},
+                        // The name is taken by a report of another kind: a .pdf does not block a
+                        // .txt, but a .txt does.
+                        DeliveryCase{.name = "SavedAsTextBesideOtherKinds",
+                                     .jobFails = true,
+                                     .taken = {{"/docs/Brannock-20260105-070809.txt", "taken"},
+                                               {kTaken2, "taken"}},
+                                     .kind = platform::FileKind::Text,
+                                     .path = kSavedText2,
+                                     .files = {{kSavedText2, kReport}}},
+                        DeliveryCase{.name = "FolderUnusableForText",
+                                     .printer = State::None,
+                                     .folderUsable = false,
+                                     .kind = platform::FileKind::Text,
+                                     .printing = Printing::NoPrinter,
+                                     .saving = Saving::FolderNotWritable,
+                                     .path = "/docs",
                                      .files = {}}),
         RowName());
 
