@@ -23,12 +23,9 @@ trap 'exit 143' TERM INT
 # open, they would keep ctest waiting after each test.
 wineserver -p >"$tmp/wine.log" 2>&1 </dev/null
 wineboot -i >>"$tmp/wine.log" 2>&1 </dev/null || { cat "$tmp/wine.log" >&2; skip "the Wine prefix could not be made"; }
-# Wine links the user's Documents, Desktop and the like to the real home folder: the prefix gets
-# folders of its own instead, so that a program saving a file there never writes into the home.
+# Wine links Documents and the like to the real home folder: the prefix gets folders of its own.
 for link in "$WINEPREFIX"/drive_c/users/*/*; do
-    if [ -L "$link" ]; then
-        rm "$link" && mkdir "$link" || skip "the Wine prefix keeps a link to the home folder: $link"
-    fi
+    [ ! -L "$link" ] || { rm "$link" && mkdir "$link"; } || skip "cannot unlink $link from the home"
 done
 
 BRANNOCK_WINEPREFIX=$WINEPREFIX "$@"
