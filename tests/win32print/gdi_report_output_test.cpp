@@ -104,8 +104,7 @@ TEST(Win32Print, ReportWithoutPrinterIsSavedAsTextLinesInANewFileInTheDocumentsF
     win32::GdiReportOutput output;
     const Folder folder = output.documentsFolder();
     ASSERT_TRUE(folder.usable) << folder.path;
-    // Under Wine: the user folder on the prefix's drive C: (scripts/with-wine.sh cuts its links
-    // to the real home folder, which no Windows program can see).
+    // Under Wine: the user's folder on the prefix's drive (scripts/with-wine.sh unlinks the home).
     if (std::getenv("WINEPREFIX")) {
         EXPECT_EQ(folder.path, std::string(std::getenv("USERPROFILE")) + "\\Documents");
     }
@@ -184,10 +183,9 @@ TEST(Win32Print, ReportIsSavedThroughThePrinterWithThePdfDriver)
     EXPECT_NE(saved.find("%%Title: Brannock"), std::string::npos);
     EXPECT_NE(saved.find("%%Pages: 1\n"), std::string::npos);
     std::string letters;
-    for (std::size_t at = 0; (at = saved.find(" glyphshow", at)) != std::string::npos; ++at) {
-        if (saved[at - 2] == '/')
+    for (std::size_t at = 0; (at = saved.find(" glyphshow", at)) != std::string::npos; ++at)
+        if (saved[at - 2] == '/') // a glyph of a one-letter name
             letters += saved[at - 1];
-    }
     EXPECT_NE(letters.find("TarnovelAHaBHbAPBfh"), std::string::npos) << letters;
     output.removeFile(outcome.path);
 }
