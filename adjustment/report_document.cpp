@@ -34,30 +34,56 @@ PrintOutcome save(const std::vector<PrintOperation> &document, platform::ReportO
                   PrintOutcome::Printing why)
 {
     using Saving = PrintOutcome::Saving;
+    const platform::FileKind kind = output.savedFileKind();
     const platform::Folder folder = output.documentsFolder();
     if (!folder.usable)
-        return {why, Saving::FolderNotWritable, folder.path};
+        return {why, Saving::FolderNotWritable, folder.path, kind};
     const platform::LocalTime time = output.now();
     std::string path;
     for (int suffix = 1; suffix <= maxSuffix; ++suffix) {
-        path = output.pathIn(folder.path, savedReportName(time, suffix));
+        path = output.pathIn(folder.path, savedReportName(time, suffix, kind));
         switch (output.createNewFile(path)) {
         case platform::FileCreation::Exists:
             continue;
         case platform::FileCreation::Failed:
-            return {why, Saving::FileNotWritable, path};
+            return {why, Saving::FileNotWritable, path, kind};
         case platform::FileCreation::Created:
             break;
         }
         if (std::unique_ptr<platform::PageCanvas> file = output.fileWriter(path)) {
             if (render(document, *file))
-                return {why, Saving::Saved, path};
+                return {why, Saving::Saved, path, kind};
         }
         // An empty or partial report must not pass for a saved one.
         output.removeFile(path);
-        return {why, Saving::FileNotWritable, path};
+        return {why, Saving::FileNotWritable, path, kind};
     }
-    return {why, Saving::FileNotWritable, path};
+    return {why, Saving::FileNotWritable, path, kind};
+}
+
+// What the user is told of a saved report, or of one that could not be saved, by file kind.
+struct SavingTexts
+{
+    std::string_view savedNoPrinter;
+    std::string_view savedAfterFailure;
+    std::string_view notSavedNoPrinter;
+    std::string_view notSavedAfterFailure;
+};
+
+SavingTexts savingTexts(platform::FileKind kind)
+{
+    switch (kind) {
+    case platform::FileKind::Xps:
+        return {texts::SavedNoPrinterXps, texts::SavedAfterFailureXps, texts::NotSavedNoPrinterXps,
+                texts::NotSavedAfterFailureXps};
+    case platform::FileKind::Text:
+        return {texts::SavedNoPrinterText, texts::SavedAfterFailureText,
+                texts::NotSavedNoPrinterText, texts::NotSavedAfterFailureText};
+    case platform::FileKind::Pdf:
+        break;
+    }
+    return {texts::SavedNoPrinter, texts::SavedAfterFailure, texts::NotSavedNoPrinter,
+            texts::NotSavedAfterFailure};
 }
 
 // Two digits, zero first: 7 → "07".
@@ -128,13 +154,21 @@ PrintOutcome deliverReport(const std::vector<PrintOperation> &document,
     return save(document, output, PrintOutcome::Printing::Failed);
 }
 
-std::string savedReportName(const platform::LocalTime &time, int suffix)
+std::string savedReportName(const platform::LocalTime &time, int suffix, platform::FileKind kind)
 {
     std::string name = "Brannock-" + std::to_string(time.year) + twoDigits(time.month)
                        + twoDigits(time.day) + "-" + twoDigits(time.hour) + twoDigits(time.minute)
                        + twoDigits(time.second);
     if (suffix > 1)
         name += "-" + std::to_string(suffix);
+    switch (kind) {
+    case platform::FileKind::Xps:
+        return name + ".xps";
+    case platform::FileKind::Text:
+        return name + ".txt";
+    case platform::FileKind::Pdf:
+        break;
+    }
     return name + ".pdf";
 }
 
@@ -144,8 +178,9 @@ std::string outcomeMessage(const PrintOutcome &outcome)
     if (outcome.printing == PrintOutcome::Printing::Printed)
         return {};
     const bool noPrinter = outcome.printing == PrintOutcome::Printing::NoPrinter;
+    const SavingTexts said = savingTexts(outcome.kind);
     const std::string_view notSaved
-            = noPrinter ? texts::NotSavedNoPrinter : texts::NotSavedAfterFailure;
+            = noPrinter ? said.notSavedNoPrinter : said.notSavedAfterFailure;
     switch (outcome.saving) {
     case Saving::NotNeeded:
     case Saving::Saved:
@@ -155,7 +190,7 @@ std::string outcomeMessage(const PrintOutcome &outcome)
     case Saving::FileNotWritable:
         return std::string(notSaved) + "\n" + std::string(texts::FileNotWritable) + outcome.path;
     }
-    return std::string(noPrinter ? texts::SavedNoPrinter : texts::SavedAfterFailure) + "\n"
+    return std::string(noPrinter ? said.savedNoPrinter : said.savedAfterFailure) + "\n"
            + outcome.path;
 }
 

@@ -40,8 +40,8 @@ platform::PrintOutcome deliverReport(const std::vector<PrintOperation> &document
                                      platform::ReportOutput &output);
 
 // The saved report's file name: "Brannock-YYYYMMDD-HHMMSS.pdf", and from `suffix` 2 on
-// "Brannock-YYYYMMDD-HHMMSS-2.pdf" and so on.
-std::string savedReportName(const platform::LocalTime &time, int suffix);
+// "Brannock-YYYYMMDD-HHMMSS-2.pdf" and so on; ".xps" or ".txt" for those kinds of file.
+std::string savedReportName(const platform::LocalTime &time, int suffix, platform::FileKind kind);
 
 // What the user is told of a report that was not printed; empty text when it was.
 std::string outcomeMessage(const platform::PrintOutcome &outcome);

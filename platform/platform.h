@@ -45,6 +45,9 @@ public:
 };
 
 // How a printed document ended: printed, or why not, and then what became of its file.
+// What a saved report's file is: a PDF, an XPS document, or the report's lines as plain text.
+enum class FileKind { Pdf, Xps, Text };
+
 struct PrintOutcome
 {
     enum class Printing {
@@ -64,6 +67,7 @@ struct PrintOutcome
     Printing printing = Printing::Printed;
     Saving saving = Saving::NotNeeded;
     std::string path;
+    FileKind kind = FileKind::Pdf; // of the saved file, or of the one that could not be saved
 };
 
 // Printer surface bound to the default printer. Positions are in twips (1/1440 inch)

@@ -9,6 +9,8 @@
 // Lengths are twips (1/1440 inch); positions count from the paper's top-left corner. All text
 // is UTF-8.
 
+#include "platform.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -132,6 +134,8 @@ public:
     virtual std::string pathIn(const std::string &folder, const std::string &name) = 0;
     // Makes the file only if none of that name exists, so that nothing is overwritten.
     virtual FileCreation createNewFile(const std::string &path) = 0;
+    // The kind of file that fileWriter writes.
+    virtual FileKind savedFileKind() = 0;
     // A canvas that writes the document into the file made by createNewFile; null when the
     // file cannot be opened.
     virtual std::unique_ptr<PageCanvas> fileWriter(const std::string &path) = 0;

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command with a fresh Wine prefix of its own in a temporary folder, never the user's
-# ~/.wine: makes the prefix, keeps one wineserver for the whole command, runs it with
-# BRANNOCK_WINEPREFIX naming the prefix (tests/wine/run.sh runs the Windows programs there),
-# then stops Wine and removes the prefix, and exits with the command's status. When Wine is
-# missing or the prefix cannot be made, says why and exits 77.
+# ~/.wine: makes the prefix, with user folders of its own, keeps one wineserver for the whole
+# command, runs it with BRANNOCK_WINEPREFIX naming the prefix (tests/wine/run.sh runs the Windows
+# programs there), then stops Wine and removes the prefix, and exits with the command's status.
+# When Wine is missing or the prefix cannot be made, says why and exits 77.
 # In the prefix Wine draws the frames itself (else each box waits 2 s for a window manager), the
 # Chinese faces stand for Debian's fonts, and Wine's own Marlett draws the frames' buttons.
 # Usage: scripts/with-wine.sh command [argument...]
@@ -35,6 +35,10 @@ trap 'exit 143' TERM INT
 # open, they would keep ctest waiting after each test.
 wineserver -p >"$tmp/wine.log" 2>&1 </dev/null
 wineboot -i >>"$tmp/wine.log" 2>&1 </dev/null || { cat "$tmp/wine.log" >&2; skip "the Wine prefix could not be made"; }
+# Wine links Documents and the like to the real home folder: the prefix gets folders of its own.
+for link in "$WINEPREFIX"/drive_c/users/*/*; do
+    [ ! -L "$link" ] || { rm "$link" && mkdir "$link"; } || skip "cannot unlink $link from the home"
+done
 
 cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/" || skip "Marlett could not be copied into the prefix"
 # regedit reads a .reg file of Unicode text as UTF-16LE after a byte-order mark.

@@ -76,6 +76,14 @@ inline constexpr std::string_view SavedNoPrinter = "未找到可用的打印机�
 inline constexpr std::string_view SavedAfterFailure = "打印失败，报告已保存为 PDF 文件：";
 inline constexpr std::string_view NotSavedNoPrinter = "无法打印报告，也无法保存 PDF 文件。";
 inline constexpr std::string_view NotSavedAfterFailure = "打印失败，也无法保存 PDF 文件。";
+inline constexpr std::string_view SavedNoPrinterXps = "未找到可用的打印机，报告已保存为 XPS 文件：";
+inline constexpr std::string_view SavedAfterFailureXps = "打印失败，报告已保存为 XPS 文件：";
+inline constexpr std::string_view NotSavedNoPrinterXps = "无法打印报告，也无法保存 XPS 文件。";
+inline constexpr std::string_view NotSavedAfterFailureXps = "打印失败，也无法保存 XPS 文件。";
+inline constexpr std::string_view SavedNoPrinterText = "未找到可用的打印机，报告已保存为文本文件：";
+inline constexpr std::string_view SavedAfterFailureText = "打印失败，报告已保存为文本文件：";
+inline constexpr std::string_view NotSavedNoPrinterText = "无法打印报告，也无法保存文本文件。";
+inline constexpr std::string_view NotSavedAfterFailureText = "打印失败，也无法保存文本文件。";
 inline constexpr std::string_view FolderNotWritable = "无法创建或写入文件夹：";
 inline constexpr std::string_view FileNotWritable = "无法写入文件：";
 

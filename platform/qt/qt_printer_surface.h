@@ -21,6 +21,7 @@ public:
     Folder documentsFolder() override;
     std::string pathIn(const std::string &folder, const std::string &name) override;
     FileCreation createNewFile(const std::string &path) override;
+    FileKind savedFileKind() override { return FileKind::Pdf; }
     std::unique_ptr<PageCanvas> fileWriter(const std::string &path) override;
     void removeFile(const std::string &path) override;
 

@@ -2,13 +2,44 @@
 
 #pragma once
 
-// Stands in for the GDI printing until it is merged, which replaces this file pair: no printer
-// and no documents folder, so a run ends with the core's message that the report could be
-// neither printed nor saved.
+// The report's printer and files on Windows. A print job is drawn with GDI on the default
+// printer's device context and measured there. A saved report is printed into its file through
+// the system's PDF printer, else through its XPS printer, else written as the report's lines in
+// a UTF-8 text file.
 
 #include "printing.h"
 
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
 namespace platform::win32 {
+
+// A printer as the spooler lists it: its name, which users may change, and its driver's name.
+struct PrinterEntry
+{
+    std::wstring name;
+    std::wstring driver;
+};
+
+// What writes a saved report: a printer that prints into a file, or none for a text file.
+struct FileWriterChoice
+{
+    FileKind kind = FileKind::Text;
+    std::wstring printer; // empty for a text file
+
+    bool operator==(const FileWriterChoice &) const = default;
+};
+
+// The PDF printer where one is installed, else the XPS printer, else a text file; printers are
+// known by their driver, since their names are the user's or the system language's.
+FileWriterChoice chooseFileWriter(const std::vector<PrinterEntry> &printers);
+
+// The end of the first piece of `text` when its first `fits` UTF-16 units fit: after the last
+// blank or between the last two Han characters within them, else at `fits`; never inside a
+// surrogate pair, and at least one character. Blanks right after what fits go with it.
+std::size_t lineCut(std::wstring_view text, std::size_t fits);
 
 class GdiReportOutput final : public ReportOutput
 {
@@ -19,8 +50,13 @@ public:
     Folder documentsFolder() override;
     std::string pathIn(const std::string &folder, const std::string &name) override;
     FileCreation createNewFile(const std::string &path) override;
+    FileKind savedFileKind() override;
     std::unique_ptr<PageCanvas> fileWriter(const std::string &path) override;
     void removeFile(const std::string &path) override;
+
+private:
+    FileWriterChoice m_writer; // as savedFileKind found it
+    bool m_writerChosen = false;
 };
 
 } // namespace platform::win32

@@ -165,9 +165,10 @@ enum Fault : unsigned {
 class FakeOutput final : public platform::ReportOutput
 {
 public:
-    FakeOutput(platform::DefaultPrinter::State state, unsigned faults)
+    FakeOutput(platform::DefaultPrinter::State state, unsigned faults, platform::FileKind kind)
         : m_state(state)
         , m_faults(faults)
+        , m_kind(kind)
     {}
     Files files; // path → what was drawn into it
     std::string printed;
@@ -192,6 +193,7 @@ public:
         return files.emplace(path, "").second ? platform::FileCreation::Created
                                               : platform::FileCreation::Exists;
     }
+    platform::FileKind savedFileKind() override { return m_kind; }
     std::unique_ptr<platform::PageCanvas> fileWriter(const std::string &path) override
     {
         return std::make_unique<FixedWidthCanvas>(m_area, &files[path], m_faults & WritingFails);
@@ -201,6 +203,7 @@ public:
 private:
     platform::DefaultPrinter::State m_state;
     unsigned m_faults;
+    platform::FileKind m_kind;
     platform::PrintableArea m_area{0, 0, 9000, 9000};
 };
 
@@ -218,6 +221,7 @@ struct DeliveryCase
     Printing printing;
     Saving saving;
     std::string path;
+    platform::FileKind kind = platform::FileKind::Pdf;
 };
 
 class Delivery : public testing::TestWithParam<DeliveryCase>
@@ -226,7 +230,7 @@ class Delivery : public testing::TestWithParam<DeliveryCase>
 TEST_P(Delivery, PrintsOrSavesANewFileAndSaysWhy)
 {
     const DeliveryCase &c = GetParam();
-    FakeOutput output(c.printer, c.faults);
+    FakeOutput output(c.printer, c.faults, c.kind);
     if (c.faults & NamesTaken)
         output.files = kTaken;
 
@@ -235,6 +239,7 @@ TEST_P(Delivery, PrintsOrSavesANewFileAndSaysWhy)
     EXPECT_EQ(outcome.printing, c.printing);
     EXPECT_EQ(outcome.saving, c.saving);
     EXPECT_EQ(outcome.path, c.path);
+    EXPECT_EQ(outcome.kind, c.kind);
     // A printer that is not ready gets no job: it would come out later as well.
     EXPECT_EQ(output.jobs, c.printer == State::Ready ? 1 : 0);
     const std::string report = "3480,1192 Tarnovel";
@@ -246,6 +251,7 @@ TEST_P(Delivery, PrintsOrSavesANewFileAndSaysWhy)
     EXPECT_EQ(output.files, files);
 }
 
+using platform::FileKind;
 INSTANTIATE_TEST_SUITE_P(
         Report, Delivery,
         testing::Values(DeliveryCase{"Printed", State::Ready, NoFault, Printing::Printed,
@@ -264,7 +270,14 @@ INSTANTIATE_TEST_SUITE_P(
                         DeliveryCase{"FileCannotBeMade", State::None, CreationFails,
                                      Printing::NoPrinter, Saving::FileNotWritable, kSaved},
                         DeliveryCase{"PartialFileRemoved", State::Ready, JobFails | WritingFails,
-                                     Printing::Failed, Saving::FileNotWritable, kSaved}),
+                                     Printing::Failed, Saving::FileNotWritable, kSaved},
+                        DeliveryCase{"SavedAsXps", State::None, NoFault, Printing::NoPrinter,
+                                     Saving::Saved, "/docs/Brannock-20260105-070809.xps",
+                                     FileKind::Xps},
+                        // Names taken by reports of another kind do not block a text file's.
+                        DeliveryCase{"SavedAsTextBesidePdfs", State::Ready, JobFails | NamesTaken,
+                                     Printing::Failed, Saving::Saved,
+                                     "/docs/Brannock-20260105-070809.txt", FileKind::Text}),
         RowName());
 
 } // namespace

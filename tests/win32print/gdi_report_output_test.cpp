@@ -1,0 +1,193 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The report's printer and files on Windows: which printer writes a saved report, where a line
+// is cut, and the report saved in the documents folder, as text and through GDI, under Wine.
+
+#include "adjustment_result.h"
+#include "gdi_report_output.h"
+#include "report.h"
+#include "report_document.h"
+#include "utf16.h"
+
+#include "row_name.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <winspool.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+using namespace platform;
+using platform::win32::FileWriterChoice;
+using platform::win32::PrinterEntry;
+
+struct WriterCase
+{
+    const char *name;
+    std::vector<PrinterEntry> printers;
+    FileWriterChoice choice;
+};
+
+class FileWriter : public testing::TestWithParam<WriterCase>
+{};
+
+TEST_P(FileWriter, IsThePdfPrinterElseTheXpsPrinterByDriverElseText)
+{
+    EXPECT_EQ(platform::win32::chooseFileWriter(GetParam().printers), GetParam().choice);
+}
+
+const std::wstring pdf = L"Microsoft Print To PDF";
+const std::wstring xps = L"Microsoft XPS Document Writer v4";
+const std::wstring xps7 = L"Microsoft XPS Document Writer";
+const FileWriterChoice none{FileKind::Text, L""};
+INSTANTIATE_TEST_SUITE_P(
+        Win32Print, FileWriter,
+        testing::Values(
+                WriterCase{"NoPrinter", {}, none},
+                WriterCase{"Renamed", {{L"HP", L"PCL"}, {L"另存", pdf}}, {FileKind::Pdf, L"另存"}},
+                WriterCase{"PdfBeforeXps", {{L"X", xps}, {L"P", pdf}}, {FileKind::Pdf, L"P"}},
+                WriterCase{"XpsV4", {{L"X", xps}}, {FileKind::Xps, L"X"}},
+                WriterCase{"FirstXps", {{L"Y", xps7}, {L"X", xps}}, {FileKind::Xps, L"Y"}},
+                WriterCase{"NameIsNotDriver", {{pdf, L"Generic / Text Only"}}, none},
+                WriterCase{"Case", {{L"P", L"microsoft print to pdf"}}, {FileKind::Pdf, L"P"}}),
+        RowName());
+
+struct CutCase
+{
+    const char *name;
+    std::wstring text;
+    std::size_t fits;
+    std::size_t cut;
+};
+
+class LineCut : public testing::TestWithParam<CutCase>
+{};
+
+TEST_P(LineCut, PrefersBlanksAndHanAndNeverSplitsACharacter)
+{
+    EXPECT_EQ(platform::win32::lineCut(GetParam().text, GetParam().fits), GetParam().cut);
+}
+
+INSTANTIATE_TEST_SUITE_P(Win32Print, LineCut,
+                         testing::Values(CutCase{"AfterLastBlank", L"ab cd ef", 4, 3},
+                                         CutCase{"BlanksAfterWhatFitsGoAlong", L"ab cd  ef", 5, 7},
+                                         CutCase{"BetweenHan", L"高程高AB", 4, 2},
+                                         CutCase{"AnywhereWithoutABreak", L"abcdef", 4, 4},
+                                         CutCase{"OneCharacterWhenNoneFits", L"abc", 0, 1},
+                                         CutCase{"BeforeASurrogatePair", L"a\U0001F600b", 2, 1},
+                                         CutCase{"AWholePairWhenNoneFits", L"\U0001F600b", 0, 2}),
+                         RowName());
+
+// The example route: Ha 10.000, points A, P1, B, distances 120 and 280, rises 0.2 and 0.31.
+PrintOutcome printExample(ReportOutput &output)
+{
+    const adjustment::LevelingRoute route{
+            "1", 2,   "10.000", "10.5", 10, 10.5, {"A", "P1", "B"}, {0, 120, 280}, {0, 0.2, 0.31},
+            400, 0.51};
+    adjustment::ReportDocument document(output);
+    return adjustment::printReport(document, route, adjustment::computeAdjustment(route));
+}
+
+std::string contents(const std::string &path)
+{
+    std::ifstream file(std::filesystem::path(platform::win32::toUtf16(path)), std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
+}
+
+TEST(Win32Print, ReportWithoutPrinterIsSavedAsTextLinesInANewFileInTheDocumentsFolder)
+{
+    win32::GdiReportOutput output;
+    const Folder folder = output.documentsFolder();
+    ASSERT_TRUE(folder.usable) << folder.path;
+    // Under Wine: the user's folder on the prefix's drive (scripts/with-wine.sh unlinks the home).
+    if (std::getenv("WINEPREFIX")) {
+        EXPECT_EQ(folder.path, std::string(std::getenv("USERPROFILE")) + "\\Documents");
+    }
+
+    const PrintOutcome outcome = printExample(output);
+    EXPECT_EQ(outcome.printing, PrintOutcome::Printing::NoPrinter);
+    EXPECT_EQ(outcome.saving, PrintOutcome::Saving::Saved);
+    EXPECT_EQ(outcome.kind, FileKind::Text);
+    ASSERT_TRUE(outcome.path.starts_with(folder.path + "\\Brannock-")) << outcome.path;
+    ASSERT_TRUE(outcome.path.ends_with(".txt")) << outcome.path;
+    const std::string saved = contents(outcome.path);
+    ASSERT_EQ(saved.substr(0, 3), "\xEF\xBB\xBF");
+    std::vector<std::string> lines;
+    for (std::size_t at = 3, end; (end = saved.find("\r\n", at)) != std::string::npos; at = end + 2)
+        lines.push_back(saved.substr(at, end - at));
+    const std::vector<std::string> report
+            = {std::string(29, ' ') + "Tarnovel",
+               "",
+               std::string(22, ' ') + "起始点A 高程  :   Ha=10.000 米",
+               std::string(22, ' ') + "闭合点B 高程  :   Hb=10.500 米",
+               "",
+               std::string(25, ' ') + "A :10.000 米",
+               std::string(25, ' ') + "P1 :10.197 米",
+               std::string(25, ' ') + "B :10.500 米",
+               "",
+               std::string(23, ' ') + "路线闭合差 : fh=0.010 米"};
+    EXPECT_EQ(lines, report);
+    EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), std::ssize(report)) << "bare LF";
+
+    // A name once taken stays with its file; a file in a missing folder is no taken name.
+    EXPECT_EQ(output.createNewFile(outcome.path), FileCreation::Exists);
+    EXPECT_EQ(contents(outcome.path), saved);
+    EXPECT_EQ(output.createNewFile(folder.path + "\\none\\a.txt"), FileCreation::Failed);
+    output.removeFile(outcome.path);
+}
+
+// Under Wine, whose PostScript driver stands in for the PDF printer's driver: the report goes
+// through GDI into the file, and the printer is found by its driver, not by its name.
+TEST(Win32Print, ReportIsSavedThroughThePrinterWithThePdfDriver)
+{
+    if (!std::getenv("WINEPREFIX"))
+        GTEST_SKIP() << "installs a printer: only in a Wine prefix";
+    const auto w = [](const wchar_t *literal) {
+        return const_cast<LPWSTR>(literal);
+    };
+    LPWSTR ppd = w(L"C:\\windows\\system32\\spool\\drivers\\x64\\3\\brannock.ppd");
+    ASSERT_TRUE(CopyFileW(L"Z:\\usr\\share\\ppd\\cups-pdf\\CUPS-PDF_opt.ppd", ppd, FALSE))
+            << "a PostScript printer description from Debian's printer-driver-cups-pdf";
+    LPWSTR wineps = w(L"wineps.drv");
+    DRIVER_INFO_3W driver{3, w(pdf.c_str()), w(L"Windows x64"), wineps, ppd, wineps, {}, {}, {},
+                          {}};
+    ASSERT_TRUE(
+            AddPrinterDriverExW(nullptr, 3, reinterpret_cast<BYTE *>(&driver), APD_COPY_NEW_FILES));
+    PRINTER_INFO_2W info{};
+    info.pPrinterName = w(L"另存为 PDF");
+    info.pPortName = w(L"FILE:");
+    info.pDriverName = driver.pName;
+    info.pPrintProcessor = w(L"winprint");
+    info.pDatatype = w(L"RAW");
+    const HANDLE added = AddPrinterW(nullptr, 2, reinterpret_cast<BYTE *>(&info));
+    ASSERT_TRUE(added);
+
+    win32::GdiReportOutput output;
+    const PrintOutcome outcome = printExample(output);
+    // As the default printer it is ready (Wine cannot pause a printer).
+    EXPECT_TRUE(SetDefaultPrinterW(info.pPrinterName));
+    EXPECT_EQ(output.defaultPrinter().state, DefaultPrinter::State::Ready);
+    EXPECT_EQ(output.defaultPrinter().name, "另存为 PDF");
+    EXPECT_TRUE(DeletePrinter(added) && ClosePrinter(added));
+    EXPECT_EQ(outcome.saving, PrintOutcome::Saving::Saved);
+    EXPECT_EQ(outcome.kind, FileKind::Pdf);
+    EXPECT_TRUE(outcome.path.ends_with(".pdf")) << outcome.path;
+    // One page of PostScript, the job named after the program, the Latin letters drawn as glyphs.
+    const std::string saved = contents(outcome.path);
+    EXPECT_TRUE(saved.starts_with("%!PS"));
+    EXPECT_NE(saved.find("%%Title: Brannock"), std::string::npos);
+    EXPECT_NE(saved.find("%%Pages: 1\n"), std::string::npos);
+    std::string letters;
+    for (std::size_t at = 0; (at = saved.find(" glyphshow", at)) != std::string::npos; ++at)
+        if (saved[at - 2] == '/') // a glyph of a one-letter name
+            letters += saved[at - 1];
+    EXPECT_NE(letters.find("TarnovelAHaBHbAPBfh"), std::string::npos) << letters;
+    output.removeFile(outcome.path);
+}
+
+} // namespace
