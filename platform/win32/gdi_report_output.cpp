@@ -42,9 +42,59 @@ struct DcDeleter
 };
 using DcHandle = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
 
+// The spooler's and the shell's functions, found the first time a report goes out, so that the
+// program starts without loading winspool.drv and shell32.dll (as the Linux program starts
+// without its print plugin). Each is null where it cannot be found.
+struct LateFunctions
+{
+    decltype(&::GetDefaultPrinterW) getDefaultPrinter = nullptr;
+    decltype(&::OpenPrinterW) openPrinter = nullptr;
+    decltype(&::GetPrinterW) getPrinter = nullptr;
+    decltype(&::ClosePrinter) closePrinter = nullptr;
+    decltype(&::EnumPrintersW) enumPrinters = nullptr;
+    decltype(&::SHGetKnownFolderPath) getKnownFolderPath = nullptr;
+    decltype(&::SHCreateDirectoryExW) createDirectory = nullptr;
+};
+
+// A DLL of the system folder, by its full path: never one that lies beside the program.
+HMODULE systemLibrary(const wchar_t *name)
+{
+    wchar_t folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return nullptr;
+    return LoadLibraryW((std::wstring(folder, length) + L"\\" + name).c_str());
+}
+
+template<typename Function>
+void find(HMODULE library, const char *name, Function &function)
+{
+    if (library)
+        function = reinterpret_cast<Function>(
+                reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
+}
+
+const LateFunctions &late()
+{
+    static const LateFunctions functions = [] {
+        LateFunctions found;
+        const HMODULE spooler = systemLibrary(L"winspool.drv");
+        find(spooler, "GetDefaultPrinterW", found.getDefaultPrinter);
+        find(spooler, "OpenPrinterW", found.openPrinter);
+        find(spooler, "GetPrinterW", found.getPrinter);
+        find(spooler, "ClosePrinter", found.closePrinter);
+        find(spooler, "EnumPrintersW", found.enumPrinters);
+        const HMODULE shell = systemLibrary(L"shell32.dll");
+        find(shell, "SHGetKnownFolderPath", found.getKnownFolderPath);
+        find(shell, "SHCreateDirectoryExW", found.createDirectory);
+        return found;
+    }();
+    return functions;
+}
+
 struct PrinterCloser
 {
-    void operator()(HANDLE printer) const { ClosePrinter(printer); }
+    void operator()(HANDLE printer) const { late().closePrinter(printer); }
 };
 using PrinterHandle = std::unique_ptr<void, PrinterCloser>;
 
@@ -379,16 +429,18 @@ std::unique_ptr<PageCanvas> opened(std::unique_ptr<Canvas> canvas)
 // Whether the printer `name` takes jobs now: not paused, in error, out of paper or off line.
 bool isReady(std::wstring name)
 {
+    const LateFunctions &spooler = late();
     HANDLE opened = nullptr;
-    if (!OpenPrinterW(name.data(), &opened, nullptr))
+    if (!spooler.openPrinter || !spooler.getPrinter || !spooler.closePrinter
+        || !spooler.openPrinter(name.data(), &opened, nullptr))
         return false;
     const PrinterHandle printer(opened);
     DWORD needed = 0;
-    GetPrinterW(opened, 2, nullptr, 0, &needed);
+    spooler.getPrinter(opened, 2, nullptr, 0, &needed);
     if (needed == 0)
         return false;
     std::vector<BYTE> buffer(needed);
-    if (!GetPrinterW(opened, 2, buffer.data(), needed, &needed))
+    if (!spooler.getPrinter(opened, 2, buffer.data(), needed, &needed))
         return false;
     const auto *info = reinterpret_cast<const PRINTER_INFO_2W *>(buffer.data());
     return (info->Status & notReadyStatus) == 0
@@ -398,14 +450,17 @@ bool isReady(std::wstring name)
 // The local printers and the connections to shared ones.
 std::vector<PrinterEntry> installedPrinters()
 {
+    const auto enumPrinters = late().enumPrinters;
+    if (!enumPrinters)
+        return {};
     const DWORD which = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS;
     DWORD needed = 0;
     DWORD count = 0;
     std::vector<BYTE> buffer;
     // A printer added between asking for the size and listing asks for more room.
     for (int attempt = 0; attempt < 3; ++attempt) {
-        if (EnumPrintersW(which, nullptr, 2, buffer.data(), static_cast<DWORD>(buffer.size()),
-                          &needed, &count))
+        if (enumPrinters(which, nullptr, 2, buffer.data(), static_cast<DWORD>(buffer.size()),
+                         &needed, &count))
             break;
         if (GetLastError() != ERROR_INSUFFICIENT_BUFFER)
             return {};
@@ -469,8 +524,11 @@ std::size_t lineCut(std::wstring_view text, std::size_t fits)
 
 DefaultPrinter GdiReportOutput::defaultPrinter()
 {
+    const auto getDefaultPrinter = late().getDefaultPrinter;
+    if (!getDefaultPrinter)
+        return {DefaultPrinter::State::Unreachable, {}};
     DWORD size = 0;
-    if (!GetDefaultPrinterW(nullptr, &size)) {
+    if (!getDefaultPrinter(nullptr, &size)) {
         const DWORD error = GetLastError();
         if (error == ERROR_FILE_NOT_FOUND)
             return {DefaultPrinter::State::None, {}};
@@ -478,7 +536,7 @@ DefaultPrinter GdiReportOutput::defaultPrinter()
             return {DefaultPrinter::State::Unreachable, {}};
     }
     std::wstring name(size, L'\0');
-    if (!GetDefaultPrinterW(name.data(), &size))
+    if (!getDefaultPrinter(name.data(), &size))
         return {DefaultPrinter::State::Unreachable, {}};
     name.resize(std::wcslen(name.c_str()));
     return {isReady(name) ? DefaultPrinter::State::Ready : DefaultPrinter::State::NotReady,
@@ -500,14 +558,17 @@ LocalTime GdiReportOutput::now()
 Folder GdiReportOutput::documentsFolder()
 {
     // Where the user's Documents are, also when they are redirected, whether they exist or not.
+    const LateFunctions &shell = late();
+    if (!shell.getKnownFolderPath || !shell.createDirectory)
+        return {{}, false};
     PWSTR found = nullptr;
     const HRESULT result
-            = SHGetKnownFolderPath(FOLDERID_Documents, KF_FLAG_DONT_VERIFY, nullptr, &found);
+            = shell.getKnownFolderPath(FOLDERID_Documents, KF_FLAG_DONT_VERIFY, nullptr, &found);
     const std::wstring folder = SUCCEEDED(result) && found ? found : L"";
     CoTaskMemFree(found);
     if (folder.empty())
         return {{}, false};
-    const int made = SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
+    const int made = shell.createDirectory(nullptr, folder.c_str(), nullptr);
     const bool exists
             = made == ERROR_SUCCESS || made == ERROR_ALREADY_EXISTS || made == ERROR_FILE_EXISTS;
     return {toUtf8(folder), exists && canCreateFileIn(folder)};
