@@ -44,8 +44,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
     if (!window)
         return 1;
     std::vector<platform::win32::FontHandle> fonts;
-    for (const design::FontSpec &spec : design::fonts)
-        fonts.push_back(platform::win32::createFont(spec.font, 96));
+    for (const design::FontSpec &style : design::fonts)
+        fonts.push_back(platform::win32::createFont(style.font, 96));
     const auto fontOf = [&](design::Font font) {
         return fonts[static_cast<std::size_t>(font)].get();
     };

@@ -71,8 +71,8 @@ QFont fontFor(const QString &name, int pixelSize, bool bold)
 
 QFont fontFor(design::Font font)
 {
-    const design::FontSpec &spec = design::fontSpec(font);
-    return fontFor(toQString(spec.face.name), design::pixelSize(spec), spec.bold);
+    const design::FontSpec &style = design::fontSpec(font);
+    return fontFor(toQString(style.face.name), design::pixelSize(style), style.bold);
 }
 
 } // namespace platform::qt

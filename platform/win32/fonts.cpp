@@ -66,8 +66,8 @@ FontHandle createFont(std::string_view name, double points, bool bold, int dpi,
 
 FontHandle createFont(design::Font font, int dpi)
 {
-    const design::FontSpec &spec = design::fontSpec(font);
-    return createFont(spec.face.name, spec.points, spec.bold, dpi, spec.charset);
+    const design::FontSpec &style = design::fontSpec(font);
+    return createFont(style.face.name, style.points, style.bold, dpi, style.charset);
 }
 
 } // namespace platform::win32

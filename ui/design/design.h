@@ -96,17 +96,17 @@ inline constexpr std::array<FontSpec, 4> fonts{{
 
 constexpr const FontSpec &fontSpec(Font font)
 {
-    for (const FontSpec &spec : fonts) {
-        if (spec.font == font)
-            return spec;
+    for (const FontSpec &style : fonts) {
+        if (style.font == font)
+            return style;
     }
     return fonts.front();
 }
 
 // A font's height in logical pixels at 96 dots per inch: 8.25 pt is 11 px, 15.75 pt 21 px.
-constexpr int pixelSize(const FontSpec &spec)
+constexpr int pixelSize(const FontSpec &style)
 {
-    return px(static_cast<int>(spec.points * twipsPerPoint + 0.5));
+    return px(static_cast<int>(style.points * twipsPerPoint + 0.5));
 }
 
 struct Field
