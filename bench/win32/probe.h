@@ -5,6 +5,8 @@
 // What the Windows cost programs share: a clock and the way they report. Each program writes
 // "key value" lines on standard output; the driver win32_costs reads them.
 
+#include "design.h"
+
 #include <windows.h>
 
 #include <psapi.h>
@@ -52,6 +54,27 @@ inline void reportFirstFrame(HWND window)
     GdiFlush();
     report("painted_us", nowUs());
     report("peak_kib", peakKib());
+}
+
+// A top-level window of the program's size and colour with nothing in it, for the floors; null
+// when it cannot be made.
+inline HWND plainWindow(HINSTANCE instance, const wchar_t *className)
+{
+    const design::Rgb colour = design::windowColour;
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = CreateSolidBrush(RGB(colour.red, colour.green, colour.blue));
+    windowClass.lpszClassName = className;
+    if (!RegisterClassExW(&windowClass))
+        return nullptr;
+    RECT client{0, 0, design::px(design::openWidth), design::px(design::openHeight)};
+    AdjustWindowRectEx(&client, WS_OVERLAPPEDWINDOW, FALSE, 0);
+    return CreateWindowExW(0, className, L"Brannock", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                           CW_USEDEFAULT, client.right - client.left, client.bottom - client.top,
+                           nullptr, nullptr, instance, nullptr);
 }
 
 // The middle of the values, which it sorts.

@@ -26,21 +26,7 @@ void caption(HWND window, const design::Rect &box, std::string_view text, HFONT 
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
 {
-    const design::Rgb colour = design::windowColour;
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = DefWindowProcW;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = CreateSolidBrush(RGB(colour.red, colour.green, colour.blue));
-    windowClass.lpszClassName = L"BrannockCaptions";
-    if (!RegisterClassExW(&windowClass))
-        return 1;
-    RECT client{0, 0, design::px(design::openWidth), design::px(design::openHeight)};
-    AdjustWindowRectEx(&client, WS_OVERLAPPEDWINDOW, FALSE, 0);
-    HWND window = CreateWindowExW(0, L"BrannockCaptions", L"Brannock", WS_OVERLAPPEDWINDOW,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, client.right - client.left,
-                                  client.bottom - client.top, nullptr, nullptr, instance, nullptr);
+    HWND window = bench::plainWindow(instance, L"BrannockCaptions");
     if (!window)
         return 1;
     std::vector<platform::win32::FontHandle> fonts;
