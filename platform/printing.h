@@ -4,8 +4,9 @@
 
 // What a platform gives the report's page layout and delivery: it measures text on the device
 // it prints to, draws text pieces where the layout puts them, and provides the mechanics of
-// printing and saving. Where the report goes, how its file is named and where lines and pages
-// break are decided by the core (adjustment/), the same on every platform.
+// printing and saving. Where the report goes, how its file is named, where each line and piece
+// stands, when a line is too long and when a page is full are decided by the core
+// (adjustment/), the same on every platform; a platform only says where its text may break.
 // Lengths are twips (1/1440 inch); positions count from the paper's top-left corner. All text
 // is UTF-8.
 

@@ -28,6 +28,10 @@ marlett=/usr/share/wine/fonts/marlett.ttf
 [ -f "$marlett" ] || skip "Wine's own fonts are not installed (Debian package fonts-wine)"
 tmp=$(mktemp -d) || skip "no temporary folder for a Wine prefix"
 export WINEPREFIX="$tmp/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine's spooler would take the machine's own print queues as the prefix's printers, and a test's
+# report would come out of them: it is pointed at no scheduler instead.
+export CUPS_SERVER="$tmp/no-scheduler.sock"
+unset PRINTER LPDEST
 trap 'wineserver -k >/dev/null 2>&1; rm -rf "$tmp"' EXIT
 trap 'exit 143' TERM INT
 

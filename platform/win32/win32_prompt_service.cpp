@@ -256,12 +256,12 @@ std::string Win32PromptService::inputBox(const std::string &prompt)
         throw ProgramEnding();
     std::wstring reply;
     const INT_PTR result = runBox(toUtf16(prompt), true, reply);
-    // A box that could not be made, or that the session or a quit closed, cannot be answered;
-    // asking again would never end.
-    if (m_ending || (result != IDOK && result != IDCANCEL)) {
+    // A box that the session closed cannot be answered, now or later: asking again would never
+    // end. A box that could not be made ends this run only, so that the next click starts anew.
+    if (result == endedBySession)
         m_ending = true;
+    if (m_ending || (result != IDOK && result != IDCANCEL))
         throw ProgramEnding();
-    }
     return result == IDOK ? toUtf8(reply) : std::string();
 }
 

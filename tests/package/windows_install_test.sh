@@ -30,14 +30,15 @@ program="$c/Program Files/Brannock/brannock.exe"
 shortcut="$c/ProgramData/Microsoft/Windows/Start Menu/Programs/Brannock.lnk"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Brannock'
 entry=$(mktemp)
-trap 'rm -f "$entry"' EXIT
+started=
+trap 'rm -f "$entry" "$entry.txt"; [ -z "$started" ] || kill "$started" 2>/dev/null' EXIT
 
 wine "$1" /S || fail "the installer exited with $?"
 eventually '[ -f "$program" ] && [ -f "$shortcut" ]' || fail "no program or shortcut installed"
 # The shortcut's description in UTF-16: 附合水准路线.
 LC_ALL=C grep -qaP '\x44\x96\x08\x54\x34\x6c\xc6\x51\xef\x8d\xbf\x7e' "$shortcut" ||
     fail "the shortcut has no Chinese description"
-wine reg export "$key" "$(winepath -w "$entry" 2>/dev/null)" /y >/dev/null 2>&1 ||
+wine reg export "$key" "$(WINEPREFIX=$BRANNOCK_WINEPREFIX winepath -w "$entry" 2>/dev/null)" /y >/dev/null 2>&1 ||
     fail "no uninstall entry"
 iconv -f UTF-16 -t UTF-8 "$entry" | tr -d '\r' >"$entry.txt"
 for line in '"DisplayVersion"="'"$2"'"' '"Publisher"="Brannock"' \
@@ -47,11 +48,13 @@ done
 rm -f "$entry.txt"
 
 # Started directly, not through the function, so that $! is the program's own process.
-WINEPREFIX=$BRANNOCK_WINEPREFIX WINEDEBUG=-all command wine "C:\\Program Files\\Brannock\\brannock.exe" &
+WINEPREFIX=$BRANNOCK_WINEPREFIX WINEDEBUG=-all command wine "C:\\Program Files\\Brannock\\brannock.exe" \
+    >/dev/null 2>&1 &
 started=$!
 eventually 'xwininfo -root -tree | grep -q "\"Brannock\""' || fail "the installed program showed no window"
 kill "$started"
 wait "$started" 2>/dev/null
+started=
 
 wine "C:\\Program Files\\Brannock\\uninstall.exe" /S || fail "the uninstaller exited with $?"
 eventually '[ ! -e "$program" ] && [ ! -e "$shortcut" ]' || fail "the uninstaller left files"

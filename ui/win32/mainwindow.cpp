@@ -272,6 +272,16 @@ void MainWindow::drawButton(const DRAWITEMSTRUCT &item) const
 
 void MainWindow::Command1_Click()
 {
+    // A printer driver's own dialog (a file printer's "Save as") leaves the window enabled while
+    // the report goes out: a click then must not start a run inside the run.
+    if (m_running)
+        return;
+    m_running = true;
+    struct Finished
+    {
+        bool &running;
+        ~Finished() { running = false; }
+    } finished{m_running};
     platform::win32::GdiReportOutput output;
     adjustment::ReportDocument printer(output);
     platform::Services services{*m_prompts, *m_fields, printer};

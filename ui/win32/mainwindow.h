@@ -61,6 +61,7 @@ private:
     std::unique_ptr<std::remove_pointer_t<HBRUSH>, platform::win32::GdiObjectDeleter> m_buttonBrush;
     std::unique_ptr<std::remove_pointer_t<HBRUSH>, platform::win32::GdiObjectDeleter> m_lineBrush;
     HWND m_lastFocus = nullptr;
+    bool m_running = false;              // a run is under way
     IUnknown *m_accessibility = nullptr; // the annotations of the fields' spoken names
     std::unique_ptr<platform::win32::Win32PromptService> m_prompts;
     std::unique_ptr<platform::win32::Win32FieldService> m_fields;
