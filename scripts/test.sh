@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the code's format, builds everything and runs every test headless: once as built for
 # use, with the Debian package's tests (lint, then installed into a fresh Debian 12, where a
-# newcomer's scripts/run.sh and screenshot are tried as well), then cross-built for Windows with
-# its tests under Wine, then again under AddressSanitizer and UndefinedBehaviorSanitizer. A test that cannot run here (no private print scheduler,
+# newcomer's scripts/run.sh and screenshot are tried as well), cross-built for Windows with its
+# tests under Wine, as built for development, then again under AddressSanitizer and
+# UndefinedBehaviorSanitizer. A test that cannot run here (no private print scheduler,
 # compositor, Xvfb or Wine, no root, no mirror) is skipped; in CI (CI=true) a skipped test fails the
 # run.
 set -euo pipefail
@@ -44,14 +45,15 @@ scripts/package.sh | tee "$log"
 BRANNOCK_PACKAGE=$(tail -n 1 "$log")
 export BRANNOCK_PACKAGE
 
-cmake --preset dev
-cmake --build --preset dev -j "$jobs"
-run_tests dev
-
-# The core cross-built for Windows, its tests run under Wine in a private prefix.
+# The core cross-built for Windows, its tests run under Wine in a private prefix. It comes first:
+# the print queue tests of the Linux build run its window on their queue too.
 cmake --preset windows
 cmake --build --preset windows -j "$jobs"
 run_tests windows scripts/with-wine.sh
+
+cmake --preset dev
+cmake --build --preset dev -j "$jobs"
+run_tests dev
 
 cmake --preset sanitize
 cmake --build --preset sanitize -j "$jobs"

@@ -29,8 +29,9 @@ marlett=/usr/share/wine/fonts/marlett.ttf
 tmp=$(mktemp -d) || skip "no temporary folder for a Wine prefix"
 export WINEPREFIX="$tmp/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # Wine's spooler would take the machine's own print queues as the prefix's printers, and a test's
-# report would come out of them: it is pointed at no scheduler instead.
-export CUPS_SERVER="$tmp/no-scheduler.sock"
+# report would come out of them: it is pointed at no scheduler instead, or at the test's own
+# private one that BRANNOCK_WINE_CUPS_SERVER names.
+export CUPS_SERVER="${BRANNOCK_WINE_CUPS_SERVER:-$tmp/no-scheduler.sock}"
 unset PRINTER LPDEST
 trap 'wineserver -k >/dev/null 2>&1; rm -rf "$tmp"' EXIT
 trap 'exit 143' TERM INT

@@ -74,24 +74,52 @@ private:
     QTemporaryDir m_folder;
 };
 
+// The Windows window run of the Windows build, under Wine in a fresh prefix of its own whose
+// print system is the one BRANNOCK_WINE_CUPS_SERVER names; empty when it has not been built.
+QStringList windowsWindowRun()
+{
+    const QString program = QStringLiteral(BRANNOCK_WINDOWS_WINDOW_RUN);
+    if (!QFileInfo::exists(program))
+        return {};
+    return {QStringLiteral(BRANNOCK_SOURCE_DIR "/scripts/with-wine.sh"),
+            QStringLiteral(BRANNOCK_SOURCE_DIR "/tests/wine/run.sh"), program};
+}
+
 // Runs the route through the window in a fresh process whose print system is cupsServer.
 WindowRun runWindow(const QString &route, const QString &cupsServer, const TemporaryHome &home,
-                    int timeoutMs, const QString &program = QStringLiteral(PRINT_QUEUE_WINDOW_RUN))
+                    int timeoutMs,
+                    const QStringList &command = {QStringLiteral(PRINT_QUEUE_WINDOW_RUN)})
 {
     WindowRun run;
     QTemporaryDir scratch;
     const QString resultPath = scratch.filePath(QStringLiteral("result.json"));
+    // The replies, each on a line of its own, for the Windows window run.
+    const QString repliesPath = scratch.filePath(QStringLiteral("replies.txt"));
+    QFile replies(repliesPath);
+    if (!replies.open(QIODevice::WriteOnly)
+        || replies.write((route == QStringLiteral("example") ? routes::exampleReplies()
+                                                             : routes::longRouteReplies())
+                                 .join(QLatin1Char('\n'))
+                                 .toUtf8()
+                         + '\n')
+                   < 0) {
+        run.output = QStringLiteral("the replies could not be written");
+        return run;
+    }
+    replies.close();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("BRANNOCK_RUN_ROUTE"), route);
     environment.insert(QStringLiteral("BRANNOCK_RUN_RESULT"), resultPath);
+    environment.insert(QStringLiteral("BRANNOCK_RUN_REPLIES"), repliesPath);
     environment.insert(QStringLiteral("CUPS_SERVER"), cupsServer);
+    environment.insert(QStringLiteral("BRANNOCK_WINE_CUPS_SERVER"), cupsServer);
     environment.insert(QStringLiteral("HOME"), home.home());
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral(".config")));
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     QProcess process;
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, QStringList());
+    process.start(command.first(), command.mid(1));
     const bool finished = process.waitForFinished(timeoutMs);
     if (!finished) {
         process.kill();
@@ -170,6 +198,7 @@ struct RouteCase
     int timeoutMs;
     int minPages;
     int maxPages;
+    bool windows = false; // the Windows program under Wine, printing through GDI
 };
 
 class PrintedOnTheDefaultQueue : public ::testing::TestWithParam<RouteCase>
@@ -178,6 +207,12 @@ class PrintedOnTheDefaultQueue : public ::testing::TestWithParam<RouteCase>
 TEST_P(PrintedOnTheDefaultQueue, TheJobCompletesAndEveryPageOfTheReportHasInk)
 {
     const RouteCase &routeCase = GetParam();
+    const QStringList command = routeCase.windows
+                                        ? windowsWindowRun()
+                                        : QStringList{QStringLiteral(PRINT_QUEUE_WINDOW_RUN)};
+    if (command.isEmpty())
+        GTEST_SKIP() << "the Windows program is not built: cmake --preset windows, then "
+                        "cmake --build --preset windows";
     START_PRIVATE_CUPS(cups);
     QString error;
     ASSERT_TRUE(cups->addDefaultPdfPrinter(queueName, &error)) << error.toStdString();
@@ -185,10 +220,11 @@ TEST_P(PrintedOnTheDefaultQueue, TheJobCompletesAndEveryPageOfTheReportHasInk)
     ASSERT_TRUE(home.isValid());
 
     const WindowRun run = runWindow(QString::fromLatin1(routeCase.route), cups->server(), home,
-                                    routeCase.timeoutMs);
+                                    routeCase.timeoutMs, command);
     ASSERT_TRUE(run.ended) << run.output.toStdString();
     EXPECT_EQ(run.prompts, routeCase.prompts);
-    // Printed: no message, and nothing saved in the documents folder.
+    // Printed: no message, and nothing saved in the documents folder (the Windows program's is
+    // in its Wine prefix, which is gone: the message says it).
     EXPECT_EQ(run.messages, QStringList());
     EXPECT_FALSE(QFileInfo::exists(home.documents()));
 
@@ -198,32 +234,39 @@ TEST_P(PrintedOnTheDefaultQueue, TheJobCompletesAndEveryPageOfTheReportHasInk)
     const int job = jobs.first();
     EXPECT_TRUE(cups->jobCompleted(job)) << cups->logs().toStdString();
 
-    // What the program sent carries the report's text, every line in order.
+    // The report's text, every line in order, on a few pages. It is read from what the program
+    // sent, a PDF, on Linux: cups-pdf's copy, made again by Ghostscript, no longer maps its
+    // glyphs to text. The Windows program sends PostScript, whose printed copy keeps that map.
     const QStringList submitted = cups->submittedFiles(job);
     ASSERT_EQ(submitted.size(), 1);
-    int submittedPages = 0;
-    const QStringList report = QString::fromLatin1(routeCase.route) == QStringLiteral("example")
-                                       ? routes::exampleReport()
-                                       : routes::longRouteReport();
-    EXPECT_EQ(reportLines(submitted.first(), &submittedPages), simplified(report));
-    EXPECT_GE(submittedPages, routeCase.minPages);
-    EXPECT_LE(submittedPages, routeCase.maxPages);
-
-    // What cups-pdf printed has the same pages, none of them blank.
     const QString printed = cups->printedFile(job);
     ASSERT_FALSE(printed.isEmpty()) << cups->printedFiles().join(QLatin1Char(' ')).toStdString()
                                     << cups->logs().toStdString();
+    const QStringList report = QString::fromLatin1(routeCase.route) == QStringLiteral("example")
+                                       ? routes::exampleReport()
+                                       : routes::longRouteReport();
+    int pages = 0;
+    EXPECT_EQ(reportLines(routeCase.windows ? printed : submitted.first(), &pages),
+              simplified(report));
+    EXPECT_GE(pages, routeCase.minPages);
+    EXPECT_LE(pages, routeCase.maxPages);
+
+    // What cups-pdf printed has the same pages, none of them blank.
     const int printedPages = print_queue::pdfPageCount(printed);
-    EXPECT_EQ(printedPages, submittedPages);
+    EXPECT_EQ(printedPages, pages);
     for (int page = 1; page <= printedPages; ++page)
         EXPECT_GT(print_queue::inkedPixels(printed, page), 0) << "page " << page;
 }
 
 INSTANTIATE_TEST_SUITE_P(
         Routes, PrintedOnTheDefaultQueue,
-        ::testing::Values(RouteCase{"Example", "example", 21, exampleTimeoutMs, 1, 1},
-                          // About 160 lines of 10 pt: more than two pages, fewer than six.
-                          RouteCase{"Route150", "long", 913, longRouteTimeoutMs, 3, 5}),
+        ::testing::Values(
+                RouteCase{"Example", "example", 21, exampleTimeoutMs, 1, 1},
+                // About 160 lines of 10 pt: more than two pages, fewer than six.
+                RouteCase{"Route150", "long", 913, longRouteTimeoutMs, 3, 5},
+                // A fresh Wine prefix takes up to about 20 s of these times.
+                RouteCase{"WindowsExample", "example", 21, 3 * exampleTimeoutMs, 1, 1, true},
+                RouteCase{"WindowsRoute150", "long", 913, longRouteTimeoutMs, 3, 5, true}),
         RowName());
 
 // --- No printer --------------------------------------------------------------------------------
@@ -330,8 +373,8 @@ TEST_P(RefusingQueue, SavesTheReportAndSaysPrintingFailed)
         }
     }
 
-    const WindowRun run
-            = runWindow(QStringLiteral("example"), cups->server(), home, exampleTimeoutMs, program);
+    const WindowRun run = runWindow(QStringLiteral("example"), cups->server(), home,
+                                    exampleTimeoutMs, {program});
     ASSERT_TRUE(run.ended) << run.output.toStdString();
     EXPECT_EQ(run.prompts, 21);
     const QStringList message = messageLines(run);
