@@ -7,7 +7,8 @@
 # When Wine is missing or the prefix cannot be made, says why and exits 77.
 # In the prefix Wine draws the frames itself (else each box waits 2 s for a window manager), the
 # Chinese faces stand for Debian's fonts, and Wine's own Marlett draws the frames' buttons.
-# Usage: scripts/with-wine.sh command [argument...]
+# With BRANNOCK_WINE_DPI set (144), the prefix's screen has that many dots per inch, not 96.
+# Usage: [BRANNOCK_WINE_DPI=dpi] scripts/with-wine.sh command [argument...]
 set -u
 
 skip() {
@@ -23,6 +24,8 @@ if [ -z "${BRANNOCK_WINE_DESKTOP:-}" ] && command -v Xvfb >/dev/null 2>&1; then
     exec "$(dirname "$0")/with-xvfb.sh" "$0" "$@"
 fi
 
+dpi=${BRANNOCK_WINE_DPI:-}
+case $dpi in *[!0-9]*) echo "BRANNOCK_WINE_DPI=$dpi is not a number of dots per inch" >&2 && exit 2 ;; esac
 command -v wine >/dev/null 2>&1 || skip "Wine is not installed (Debian packages wine and wine64)"
 marlett=/usr/share/wine/fonts/marlett.ttf
 [ -f "$marlett" ] || skip "Wine's own fonts are not installed (Debian package fonts-wine)"
@@ -63,6 +66,9 @@ Windows Registry Editor Version 5.00
 "Microsoft YaHei"="WenQuanYi Zen Hei"
 "SimHei"="WenQuanYi Zen Hei"
 REG
+    # Wine reads the screen's DPI as each process starts, so it is set before any test starts.
+    [ -z "$dpi" ] || printf '\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\n"LogPixels"=dword:%08x\n' "$dpi" |
+        iconv -f UTF-8 -t UTF-16LE
 } >"$tmp/prefix.reg" || skip "the prefix's settings could not be written"
 wine regedit /S 'Z:'"${tmp//\//\\}"'\prefix.reg' >>"$tmp/wine.log" 2>&1 </dev/null ||
     { cat "$tmp/wine.log" >&2; skip "the prefix's settings could not be imported"; }

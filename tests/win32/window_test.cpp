@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's wiring: whole runs through the real boxes, its geometry at 96 dpi, its tab order.
+// The window's wiring: whole runs through the real boxes, its geometry and fonts at the screen's
+// DPI, its tab order.
 
 #include "box_answerer.h"
 #include "row_name.h"
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -72,26 +74,43 @@ TEST_F(Window, UnexpectedPromptIsOneFailureNamingItAndTheRunEnds)
     EXPECT_TRUE(IsWindowEnabled(window.handle())) << "a box is still open";
 }
 
-TEST_F(Window, EveryControlStandsWhereTheDesignPutsItAt96Dpi)
+TEST_F(Window, EveryControlAndFontIsTheDesignsAtTheScreensDpi)
 {
-    ASSERT_EQ(platform::win32::dpiOf(window.handle()), 96);
-    const auto check = [this](const auto &control) {
+    // The DPI the prefix was made with (scripts/with-wine.sh), else Windows' own 96.
+    const char *screen = std::getenv("BRANNOCK_WINE_DPI");
+    const int dpi = screen && *screen ? std::atoi(screen) : 96;
+    ASSERT_EQ(platform::win32::dpiOf(window.handle()), dpi);
+    using platform::win32::pixels;
+    const auto check = [this, dpi](const auto &control) {
+        HWND handle = window.control(control.name);
         RECT box{};
-        GetWindowRect(window.control(control.name), &box);
+        GetWindowRect(handle, &box);
         MapWindowPoints(nullptr, window.handle(), reinterpret_cast<POINT *>(&box), 2);
-        const RECT designed{design::px(control.box.left), design::px(control.box.top),
-                            design::px(control.box.left) + design::px(control.box.width),
-                            design::px(control.box.top) + design::px(control.box.height)};
+        const int left = pixels(control.box.left, dpi), top = pixels(control.box.top, dpi);
+        const RECT designed{left, top, left + pixels(control.box.width, dpi),
+                            top + pixels(control.box.height, dpi)};
         EXPECT_TRUE(EqualRect(&box, &designed)) << control.name << " at " << box.left << ','
                                                 << box.top << ' ' << box.right << ',' << box.bottom;
+        // The font's em height is its design size at 96 dpi scaled to this one, within rounding.
+        design::Font font = design::Font::Standard;
+        if constexpr (requires { control.font; })
+            font = control.font;
+        HDC dc = GetDC(handle);
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(handle, WM_GETFONT, 0, 0)));
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
+        ReleaseDC(handle, dc);
+        EXPECT_NEAR(metrics.tmHeight - metrics.tmInternalLeading,
+                    platform::win32::scaled(design::pixelSize(design::fontSpec(font)), dpi), 1)
+                << control.name;
     };
     std::for_each(design::fields.begin(), design::fields.end(), check);
     std::for_each(design::buttons.begin(), design::buttons.end(), check);
     std::for_each(design::labels.begin(), design::labels.end(), check);
     RECT client{};
     GetClientRect(window.handle(), &client);
-    EXPECT_EQ(client.right, design::px(design::openWidth));
-    EXPECT_EQ(client.bottom, design::px(design::openHeight));
+    EXPECT_EQ(client.right, pixels(design::openWidth, dpi));
+    EXPECT_EQ(client.bottom, pixels(design::openHeight, dpi));
 }
 
 TEST_F(Window, FocusStartsInText1AndTabFollowsTheDesignedOrder)
