@@ -41,7 +41,9 @@ trap 'exit 143' TERM INT
 
 # Wine's own processes are started with their output in a log: holding the caller's output
 # open, they would keep ctest waiting after each test.
-wineserver -p >"$tmp/wine.log" 2>&1 </dev/null
+# The server keeps to its prefix's folder, which must be there before it starts.
+mkdir "$WINEPREFIX" || skip "no folder for the Wine prefix"
+wineserver -p >"$tmp/wine.log" 2>&1 </dev/null || { cat "$tmp/wine.log" >&2; skip "no wineserver"; }
 wineboot -i >>"$tmp/wine.log" 2>&1 </dev/null || { cat "$tmp/wine.log" >&2; skip "the Wine prefix could not be made"; }
 # Wine links Documents and the like to the real home folder: the prefix gets folders of its own.
 for link in "$WINEPREFIX"/drive_c/users/*/*; do
