@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 
 namespace adjustment {
 
@@ -30,35 +31,61 @@ bool render(const std::vector<PrintOperation> &document, platform::PageCanvas &c
     return canvas.finish();
 }
 
+// One writer's attempt at a file of its kind under the first free name, and whether it was the
+// writer that failed.
+struct Attempt
+{
+    PrintOutcome outcome;
+    bool writerFailed = false;
+};
+
+Attempt saveAs(const std::vector<PrintOperation> &document, platform::ReportOutput &output,
+               PrintOutcome::Printing why, const std::string &folder,
+               const platform::LocalTime &time, platform::FileKind kind)
+{
+    using Saving = PrintOutcome::Saving;
+    for (int suffix = 1; suffix <= maxSuffix; ++suffix) {
+        const std::string path = output.pathIn(folder, savedReportName(time, suffix, kind));
+        switch (output.createNewFile(path)) {
+        case platform::FileCreation::Exists:
+            continue;
+        case platform::FileCreation::Failed:
+            return {{why, Saving::FileNotWritable, path, kind}};
+        case platform::FileCreation::Created:
+            break;
+        }
+        if (std::unique_ptr<platform::PageCanvas> file = output.fileWriter(path)) {
+            if (render(document, *file))
+                return {{why, Saving::Saved, path, kind}};
+        }
+        // An empty or partial report must not pass for a saved one.
+        output.removeFile(path);
+        return {{why, Saving::FileNotWritable, path, kind}, true};
+    }
+    // No file was made: the outcome names the folder, not a name that was taken.
+    return {{why, Saving::NoFreeName, folder, kind}};
+}
+
 PrintOutcome save(const std::vector<PrintOperation> &document, platform::ReportOutput &output,
                   PrintOutcome::Printing why)
 {
     using Saving = PrintOutcome::Saving;
     const platform::FileKind kind = output.savedFileKind();
     const platform::Folder folder = output.documentsFolder();
-    if (!folder.usable)
+    // A folder without a path is no folder: a file named in it would land wherever the program
+    // happens to run.
+    if (!folder.usable || folder.path.empty())
         return {why, Saving::FolderNotWritable, folder.path, kind};
     const platform::LocalTime time = output.now();
-    std::string path;
-    for (int suffix = 1; suffix <= maxSuffix; ++suffix) {
-        path = output.pathIn(folder.path, savedReportName(time, suffix, kind));
-        switch (output.createNewFile(path)) {
-        case platform::FileCreation::Exists:
-            continue;
-        case platform::FileCreation::Failed:
-            return {why, Saving::FileNotWritable, path, kind};
-        case platform::FileCreation::Created:
+    Attempt attempt = saveAs(document, output, why, folder.path, time, kind);
+    // A writer that failed may leave another (the text file last), under a name of its kind.
+    while (attempt.writerFailed) {
+        const std::optional<platform::FileKind> next = output.nextFileWriter();
+        if (!next)
             break;
-        }
-        if (std::unique_ptr<platform::PageCanvas> file = output.fileWriter(path)) {
-            if (render(document, *file))
-                return {why, Saving::Saved, path, kind};
-        }
-        // An empty or partial report must not pass for a saved one.
-        output.removeFile(path);
-        return {why, Saving::FileNotWritable, path, kind};
+        attempt = saveAs(document, output, why, folder.path, time, *next);
     }
-    return {why, Saving::FileNotWritable, path, kind};
+    return attempt.outcome;
 }
 
 // What the user is told of a saved report, or of one that could not be saved, by file kind.
@@ -186,9 +213,13 @@ std::string outcomeMessage(const PrintOutcome &outcome)
     case Saving::Saved:
         break;
     case Saving::FolderNotWritable:
+        if (outcome.path.empty())
+            return std::string(notSaved) + "\n" + std::string(texts::DocumentsFolderNotFound);
         return std::string(notSaved) + "\n" + std::string(texts::FolderNotWritable) + outcome.path;
     case Saving::FileNotWritable:
         return std::string(notSaved) + "\n" + std::string(texts::FileNotWritable) + outcome.path;
+    case Saving::NoFreeName:
+        return std::string(notSaved) + "\n" + std::string(texts::NoFreeName) + outcome.path;
     }
     return std::string(noPrinter ? said.savedNoPrinter : said.savedAfterFailure) + "\n"
            + outcome.path;

@@ -61,8 +61,10 @@ struct PrintOutcome
     enum class Saving {
         NotNeeded,         // it was printed
         Saved,             // saved as the file `path`
-        FolderNotWritable, // the documents folder `path` cannot be created or written
+        FolderNotWritable, // the documents folder `path` (empty when not found) cannot be
+                           // created or written
         FileNotWritable,   // the file `path` cannot be created or written whole
+        NoFreeName,        // every name the report may take in the folder `path` is taken
     };
     Printing printing = Printing::Printed;
     Saving saving = Saving::NotNeeded;

@@ -13,6 +13,7 @@
 #include "platform.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,10 @@ struct PrintableArea
     double right = 0;
     double bottom = 0;
 };
+
+// The least margin of a page drawn into a PDF or XPS file, which has no unprintable edge of its
+// own: half an inch keeps the last line and the end of a long one clear of the paper's edge.
+inline constexpr double fileMarginTwips = 720;
 
 // A piece of text at its place on a page.
 struct PlacedText
@@ -141,6 +146,9 @@ public:
     // file cannot be opened.
     virtual std::unique_ptr<PageCanvas> fileWriter(const std::string &path) = 0;
     virtual void removeFile(const std::string &path) = 0;
+    // After fileWriter's file could not be written whole: moves on to the next writer, which
+    // fileWriter then uses, and names the kind of file it writes; none when no writer is left.
+    virtual std::optional<FileKind> nextFileWriter() { return std::nullopt; }
 };
 
 } // namespace platform

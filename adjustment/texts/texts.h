@@ -86,6 +86,10 @@ inline constexpr std::string_view NotSavedNoPrinterText = "无法打印报告，
 inline constexpr std::string_view NotSavedAfterFailureText = "打印失败，也无法保存文本文件。";
 inline constexpr std::string_view FolderNotWritable = "无法创建或写入文件夹：";
 inline constexpr std::string_view FileNotWritable = "无法写入文件：";
+// When every name a report may take in the folder is taken, before the folder's path.
+inline constexpr std::string_view NoFreeName = "文件夹中找不到可用的新文件名：";
+// When the system names no documents folder.
+inline constexpr std::string_view DocumentsFolderNotFound = "找不到用户的文档文件夹。";
 
 // The window Brannock and the prompt and message boxes over it.
 inline constexpr std::string_view ProgramName = "Brannock"; // the window's and the boxes' title

@@ -29,8 +29,9 @@ namespace {
 
 constexpr double twipsPerInch = 1440.0;
 constexpr double twipsPerPoint = 20.0;
-// A PDF has no hardware margins; half an inch keeps the last line clear of the paper's edge.
-constexpr double pdfMarginPoints = 36.0;
+// A PDF has no hardware margins: the margin of a saved report (half an inch), as the Windows
+// program's saved PDF and XPS have too.
+constexpr double pdfMarginPoints = fileMarginTwips / twipsPerPoint;
 // Device units per inch of the PDF, as a high-resolution printer gives.
 constexpr int pdfResolution = 1200;
 

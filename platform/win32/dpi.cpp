@@ -2,6 +2,8 @@
 
 #include "dpi.h"
 
+#include <string>
+
 namespace platform::win32 {
 
 namespace {
@@ -15,7 +17,40 @@ Function userFunction(const char *name)
     return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(user, name)));
 }
 
+// GetDpiForMonitor of shcore.dll (Windows 8.1 on), loaded from the system folder, never from
+// beside the program, the first time it is needed; null where it is not found.
+using GetDpiForMonitor = HRESULT(WINAPI *)(HMONITOR, int, UINT *, UINT *);
+GetDpiForMonitor monitorFunction()
+{
+    static const GetDpiForMonitor function = []() -> GetDpiForMonitor {
+        wchar_t folder[MAX_PATH];
+        const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+        if (length == 0 || length >= MAX_PATH)
+            return nullptr;
+        const HMODULE shcore
+                = LoadLibraryW((std::wstring(folder, length) + L"\\shcore.dll").c_str());
+        if (!shcore)
+            return nullptr;
+        return reinterpret_cast<GetDpiForMonitor>(
+                reinterpret_cast<void (*)()>(GetProcAddress(shcore, "GetDpiForMonitor")));
+    }();
+    return function;
+}
+
 } // namespace
+
+int monitorDpi(HWND window)
+{
+    constexpr int effectiveDpi = 0; // MDT_EFFECTIVE_DPI
+    const GetDpiForMonitor forMonitor = window ? monitorFunction() : nullptr;
+    const HMONITOR monitor
+            = forMonitor ? MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST) : nullptr;
+    UINT dpiX = 0;
+    UINT dpiY = 0;
+    if (!monitor || FAILED(forMonitor(monitor, effectiveDpi, &dpiX, &dpiY)))
+        return 0;
+    return static_cast<int>(dpiY);
+}
 
 int dpiOf(HWND window)
 {
@@ -25,6 +60,8 @@ int dpiOf(HWND window)
         if (const UINT dpi = forWindow(window))
             return static_cast<int>(dpi);
     }
+    if (const int dpi = monitorDpi(window); dpi > 0)
+        return dpi;
     HDC screen = GetDC(nullptr);
     const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
     if (screen)

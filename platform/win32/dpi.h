@@ -9,8 +9,13 @@
 
 namespace platform::win32 {
 
-// The window's DPI where the system knows one per window (Windows 10), else the screen's.
+// The window's DPI where the system knows one per window (Windows 10), else its monitor's where
+// the system knows one per monitor (Windows 8.1), else the screen's.
 int dpiOf(HWND window);
+
+// The DPI of the monitor that shows most of the window (Windows 8.1 on); 0 where the system
+// knows none.
+int monitorDpi(HWND window);
 
 // Twips in pixels at `dpi`, cut like design::px, so that 96 dpi gives exactly the design's pixels.
 constexpr int pixels(int twips, int dpi)

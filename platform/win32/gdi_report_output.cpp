@@ -36,6 +36,11 @@ constexpr DWORD notReadyStatus = PRINTER_STATUS_PAUSED | PRINTER_STATUS_ERROR
                                  | PRINTER_STATUS_PAPER_PROBLEM | PRINTER_STATUS_OFFLINE
                                  | PRINTER_STATUS_NOT_AVAILABLE;
 
+// How long a printer that prints into a file has to complete it after EndDoc, and how often it
+// is looked at meanwhile; the spooler usually takes well under a second.
+constexpr unsigned long fileWaitMilliseconds = 10000;
+constexpr DWORD filePollMilliseconds = 100;
+
 struct DcDeleter
 {
     void operator()(HDC dc) const { DeleteDC(dc); }
@@ -52,6 +57,7 @@ struct LateFunctions
     decltype(&::GetPrinterW) getPrinter = nullptr;
     decltype(&::ClosePrinter) closePrinter = nullptr;
     decltype(&::EnumPrintersW) enumPrinters = nullptr;
+    decltype(&::SetJobW) setJob = nullptr;
     decltype(&::SHGetKnownFolderPath) getKnownFolderPath = nullptr;
     decltype(&::SHCreateDirectoryExW) createDirectory = nullptr;
 };
@@ -84,6 +90,7 @@ const LateFunctions &late()
         find(spooler, "GetPrinterW", found.getPrinter);
         find(spooler, "ClosePrinter", found.closePrinter);
         find(spooler, "EnumPrintersW", found.enumPrinters);
+        find(spooler, "SetJobW", found.setJob);
         const HMODULE shell = systemLibrary(L"shell32.dll");
         find(shell, "SHGetKnownFolderPath", found.getKnownFolderPath);
         find(shell, "SHCreateDirectoryExW", found.createDirectory);
@@ -160,6 +167,18 @@ std::size_t characters(std::string_view text)
             std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
+// Deletes the job `job` of `printer` from its queue, where it still is.
+void cancelJob(std::wstring printer, int job)
+{
+    const LateFunctions &spooler = late();
+    HANDLE opened = nullptr;
+    if (job <= 0 || !spooler.openPrinter || !spooler.setJob || !spooler.closePrinter
+        || !spooler.openPrinter(printer.data(), &opened, nullptr))
+        return;
+    const PrinterHandle handle(opened);
+    spooler.setJob(opened, static_cast<DWORD>(job), 0, nullptr, JOB_CONTROL_DELETE);
+}
+
 // A report printed with GDI: a job on a printer, or into a file through a printer that writes
 // files. Twips from the paper's corner become device units from the printable part's corner,
 // where GDI's origin is. Any GDI failure while the page is made fails the whole document.
@@ -169,6 +188,8 @@ public:
     // A job on `printer`, into the file `output` unless it is empty; see isOpen.
     GdiCanvas(const std::wstring &printer, const std::wstring &output)
         : m_dc(CreateDCW(L"WINSPOOL", printer.c_str(), nullptr, nullptr))
+        , m_printer(printer)
+        , m_output(output)
     {
         if (!m_dc)
             return;
@@ -182,12 +203,15 @@ public:
         m_area = {twipsX(m_offsetX), twipsY(m_offsetY),
                   twipsX(m_offsetX + GetDeviceCaps(dc, HORZRES)),
                   twipsY(m_offsetY + GetDeviceCaps(dc, VERTRES))};
+        if (!output.empty())
+            keepFileMargin(dc);
         const std::wstring name = toUtf16(adjustment::texts::ProgramName);
         DOCINFOW document{};
         document.cbSize = sizeof document;
         document.lpszDocName = name.c_str();
         document.lpszOutput = output.empty() ? nullptr : output.c_str();
-        if (StartDocW(dc, &document) <= 0)
+        m_job = StartDocW(dc, &document);
+        if (m_job <= 0)
             return;
         m_inDocument = true;
         m_open = StartPage(dc) > 0;
@@ -280,12 +304,31 @@ public:
         if (m_failed || EndPage(m_dc.get()) <= 0)
             return false; // the document is abandoned with the canvas
         m_inDocument = false;
-        return EndDoc(m_dc.get()) > 0;
+        if (EndDoc(m_dc.get()) <= 0)
+            return false;
+        if (m_output.empty() || fileCompleted(m_output, fileWaitMilliseconds))
+            return true;
+        // Held by the spooler or lost: it must not come out later beside what replaces it.
+        cancelJob(m_printer, m_job);
+        return false;
     }
 
 private:
     double twipsX(int device) const { return device * twipsPerInch / m_dpiX; }
     double twipsY(int device) const { return device * twipsPerInch / m_dpiY; }
+
+    // A file has no unprintable edge (the PDF printer's printable part is the whole paper): its
+    // printable area keeps the margin of the Linux program's PDF, or the printer's where wider.
+    void keepFileMargin(HDC dc)
+    {
+        const double width = twipsX(GetDeviceCaps(dc, PHYSICALWIDTH));
+        const double height = twipsY(GetDeviceCaps(dc, PHYSICALHEIGHT));
+        if (width <= 2 * fileMarginTwips || height <= 2 * fileMarginTwips)
+            return; // no paper size to keep a margin on
+        m_area = {std::max(m_area.left, fileMarginTwips), std::max(m_area.top, fileMarginTwips),
+                  std::min(m_area.right, width - fileMarginTwips),
+                  std::min(m_area.bottom, height - fileMarginTwips)};
+    }
 
     // The GDI font for `font`, sized at the printer's resolution, made anew only when the report
     // changes its font; null when it cannot be made.
@@ -301,6 +344,9 @@ private:
     }
 
     DcHandle m_dc;
+    std::wstring m_printer;
+    std::wstring m_output; // the file printed into, or empty for paper
+    int m_job = 0;         // the spooler's number of the document's job
     int m_dpiX = 0;
     int m_dpiY = 0;
     int m_offsetX = 0; // of the printable part from the paper's corner, in device units
@@ -426,7 +472,14 @@ std::unique_ptr<PageCanvas> opened(std::unique_ptr<Canvas> canvas)
     return canvas;
 }
 
-// Whether the printer `name` takes jobs now: not paused, in error, out of paper or off line.
+// Whether a printer of this state takes jobs now: not paused, in error, out of paper or off line.
+bool takesJobs(const PRINTER_INFO_2W &info)
+{
+    return (info.Status & notReadyStatus) == 0
+           && (info.Attributes & PRINTER_ATTRIBUTE_WORK_OFFLINE) == 0;
+}
+
+// Whether the printer `name` takes jobs now.
 bool isReady(std::wstring name)
 {
     const LateFunctions &spooler = late();
@@ -442,9 +495,7 @@ bool isReady(std::wstring name)
     std::vector<BYTE> buffer(needed);
     if (!spooler.getPrinter(opened, 2, buffer.data(), needed, &needed))
         return false;
-    const auto *info = reinterpret_cast<const PRINTER_INFO_2W *>(buffer.data());
-    return (info->Status & notReadyStatus) == 0
-           && (info->Attributes & PRINTER_ATTRIBUTE_WORK_OFFLINE) == 0;
+    return takesJobs(*reinterpret_cast<const PRINTER_INFO_2W *>(buffer.data()));
 }
 
 // The local printers and the connections to shared ones.
@@ -471,7 +522,7 @@ std::vector<PrinterEntry> installedPrinters()
     std::vector<PrinterEntry> printers;
     for (DWORD i = 0; i < count; ++i) {
         printers.push_back({info[i].pPrinterName ? info[i].pPrinterName : L"",
-                            info[i].pDriverName ? info[i].pDriverName : L""});
+                            info[i].pDriverName ? info[i].pDriverName : L"", takesJobs(info[i])});
     }
     return printers;
 }
@@ -492,6 +543,8 @@ FileWriterChoice chooseFileWriter(const std::vector<PrinterEntry> &printers)
 {
     FileWriterChoice choice;
     for (const PrinterEntry &printer : printers) {
+        if (!printer.ready)
+            continue;
         if (sameName(printer.driver, pdfDriver))
             return {FileKind::Pdf, printer.name};
         if (choice.kind == FileKind::Text
@@ -499,6 +552,28 @@ FileWriterChoice chooseFileWriter(const std::vector<PrinterEntry> &printers)
             choice = {FileKind::Xps, printer.name};
     }
     return choice;
+}
+
+bool fileCompleted(const std::wstring &path, unsigned long milliseconds)
+{
+    const ULONGLONG end = GetTickCount64() + milliseconds;
+    for (;;) {
+        // Its size is read without opening it, so as not to stand in the spooler's way; then
+        // an opening that lets no one else write fails while its writer still holds it.
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        if (GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)
+            && (data.nFileSizeHigh != 0 || data.nFileSizeLow != 0)) {
+            const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+            if (file != INVALID_HANDLE_VALUE) {
+                CloseHandle(file);
+                return true;
+            }
+        }
+        if (GetTickCount64() >= end)
+            return false;
+        Sleep(filePollMilliseconds);
+    }
 }
 
 std::size_t lineCut(std::wstring_view text, std::size_t fits)
@@ -614,6 +689,14 @@ std::unique_ptr<PageCanvas> GdiReportOutput::fileWriter(const std::string &path)
 void GdiReportOutput::removeFile(const std::string &path)
 {
     DeleteFileW(toUtf16(path).c_str());
+}
+
+std::optional<FileKind> GdiReportOutput::nextFileWriter()
+{
+    if (m_writer.kind == FileKind::Text)
+        return std::nullopt;
+    m_writer = {}; // a text file: no spooler stands between it and the disk
+    return m_writer.kind;
 }
 
 } // namespace platform::win32

@@ -225,7 +225,15 @@ INSTANTIATE_TEST_SUITE_P(
                 OutcomeCase{"TextFolderNotWritable",
                             {Printing::NoPrinter, Saving::FolderNotWritable, "C:\\D",
                              platform::FileKind::Text},
-                            "无法打印报告，也无法保存文本文件。\n无法创建或写入文件夹：C:\\D"}),
+                            "无法打印报告，也无法保存文本文件。\n无法创建或写入文件夹：C:\\D"},
+                // No documents folder was found: the message ends in a sentence, not a path.
+                OutcomeCase{"NoDocumentsFolder",
+                            {Printing::Failed, Saving::FolderNotWritable, ""},
+                            "打印失败，也无法保存 PDF 文件。\n找不到用户的文档文件夹。"},
+                OutcomeCase{"NoFreeName",
+                            {Printing::NoPrinter, Saving::NoFreeName, "/home/u/文档"},
+                            "无法打印报告，也无法保存 PDF "
+                            "文件。\n文件夹中找不到可用的新文件名：/home/u/文档"}),
         RowName());
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -159,6 +160,9 @@ enum Fault : unsigned {
     NamesTaken = 4, // the report's name and its first suffix
     CreationFails = 8,
     WritingFails = 16,
+    PdfFails = 32,        // the first writer, a PDF one, fails; a text file's writer is next
+    FolderUnnamed = 64,   // the platform names a usable folder without a path
+    EveryNameTaken = 128, // every name with every suffix
 };
 
 // A report output with a fixed clock, a documents folder in memory, and the faults asked for.
@@ -181,7 +185,10 @@ public:
         return std::make_unique<FixedWidthCanvas>(m_area, &printed, m_faults & JobFails);
     }
     platform::LocalTime now() override { return {2026, 1, 5, 7, 8, 9}; }
-    platform::Folder documentsFolder() override { return {"/docs", !(m_faults & FolderUnusable)}; }
+    platform::Folder documentsFolder() override
+    {
+        return {m_faults & FolderUnnamed ? "" : "/docs", !(m_faults & FolderUnusable)};
+    }
     std::string pathIn(const std::string &folder, const std::string &name) override
     {
         return folder + "/" + name;
@@ -190,23 +197,35 @@ public:
     {
         if (m_faults & CreationFails)
             return platform::FileCreation::Failed;
+        if (m_faults & EveryNameTaken)
+            return platform::FileCreation::Exists;
         return files.emplace(path, "").second ? platform::FileCreation::Created
                                               : platform::FileCreation::Exists;
     }
     platform::FileKind savedFileKind() override { return m_kind; }
     std::unique_ptr<platform::PageCanvas> fileWriter(const std::string &path) override
     {
-        return std::make_unique<FixedWidthCanvas>(m_area, &files[path], m_faults & WritingFails);
+        const bool fails = (m_faults & WritingFails) || ((m_faults & PdfFails) && !m_next);
+        return std::make_unique<FixedWidthCanvas>(m_area, &files[path], fails);
     }
     void removeFile(const std::string &path) override { files.erase(path); }
+    std::optional<platform::FileKind> nextFileWriter() override
+    {
+        if (!(m_faults & PdfFails) || m_next)
+            return std::nullopt;
+        m_next = true;
+        return platform::FileKind::Text;
+    }
 
 private:
     platform::DefaultPrinter::State m_state;
     unsigned m_faults;
     platform::FileKind m_kind;
+    bool m_next = false; // moved on to the next writer
     platform::PrintableArea m_area{0, 0, 9000, 9000};
 };
 
+using platform::FileKind;
 using State = platform::DefaultPrinter::State;
 using Printing = PrintOutcome::Printing;
 using Saving = PrintOutcome::Saving;
@@ -221,7 +240,7 @@ struct DeliveryCase
     Printing printing;
     Saving saving;
     std::string path;
-    platform::FileKind kind = platform::FileKind::Pdf;
+    platform::FileKind kind = platform::FileKind::Pdf; // of the outcome
 };
 
 class Delivery : public testing::TestWithParam<DeliveryCase>
@@ -230,7 +249,7 @@ class Delivery : public testing::TestWithParam<DeliveryCase>
 TEST_P(Delivery, PrintsOrSavesANewFileAndSaysWhy)
 {
     const DeliveryCase &c = GetParam();
-    FakeOutput output(c.printer, c.faults, c.kind);
+    FakeOutput output(c.printer, c.faults, c.faults & PdfFails ? FileKind::Pdf : c.kind);
     if (c.faults & NamesTaken)
         output.files = kTaken;
 
@@ -251,7 +270,6 @@ TEST_P(Delivery, PrintsOrSavesANewFileAndSaysWhy)
     EXPECT_EQ(output.files, files);
 }
 
-using platform::FileKind;
 INSTANTIATE_TEST_SUITE_P(
         Report, Delivery,
         testing::Values(DeliveryCase{"Printed", State::Ready, NoFault, Printing::Printed,
@@ -277,7 +295,20 @@ INSTANTIATE_TEST_SUITE_P(
                         // Names taken by reports of another kind do not block a text file's.
                         DeliveryCase{"SavedAsTextBesidePdfs", State::Ready, JobFails | NamesTaken,
                                      Printing::Failed, Saving::Saved,
-                                     "/docs/Brannock-20260105-070809.txt", FileKind::Text}),
+                                     "/docs/Brannock-20260105-070809.txt", FileKind::Text},
+                        // A PDF that its writer never completes is removed; the text file's
+                        // writer comes next, under a name of its own kind.
+                        DeliveryCase{"PdfFailsTextSaved", State::None, PdfFails | NamesTaken,
+                                     Printing::NoPrinter, Saving::Saved,
+                                     "/docs/Brannock-20260105-070809.txt", FileKind::Text},
+                        DeliveryCase{"EveryWriterFails", State::None, PdfFails | WritingFails,
+                                     Printing::NoPrinter, Saving::FileNotWritable,
+                                     "/docs/Brannock-20260105-070809.txt", FileKind::Text},
+                        // No file was made: the outcome names the folder, not a taken name.
+                        DeliveryCase{"EveryNameTaken", State::None, EveryNameTaken,
+                                     Printing::NoPrinter, Saving::NoFreeName, "/docs"},
+                        DeliveryCase{"FolderWithoutAPath", State::Unreachable, FolderUnnamed,
+                                     Printing::Failed, Saving::FolderNotWritable, ""}),
         RowName());
 
 } // namespace

@@ -80,6 +80,9 @@ TEST_F(Window, EveryControlAndFontIsTheDesignsAtTheScreensDpi)
     const char *screen = std::getenv("BRANNOCK_WINE_DPI");
     const int dpi = screen && *screen ? std::atoi(screen) : 96;
     ASSERT_EQ(platform::win32::dpiOf(window.handle()), dpi);
+    // Windows 8.1's step, which Wine never reaches in dpiOf (it has GetDpiForWindow): shcore.dll's
+    // GetDpiForMonitor is found and answers for the window's monitor.
+    EXPECT_EQ(platform::win32::monitorDpi(window.handle()), dpi);
     using platform::win32::pixels;
     const auto check = [this, dpi](const auto &control) {
         HWND handle = window.control(control.name);

@@ -54,7 +54,10 @@ INSTANTIATE_TEST_SUITE_P(
                 WriterCase{"XpsV4", {{L"X", xps}}, {FileKind::Xps, L"X"}},
                 WriterCase{"FirstXps", {{L"Y", xps7}, {L"X", xps}}, {FileKind::Xps, L"Y"}},
                 WriterCase{"NameIsNotDriver", {{pdf, L"Generic / Text Only"}}, none},
-                WriterCase{"Case", {{L"P", L"microsoft print to pdf"}}, {FileKind::Pdf, L"P"}}),
+                WriterCase{"Case", {{L"P", L"microsoft print to pdf"}}, {FileKind::Pdf, L"P"}},
+                // A paused or failing printer would hold the file's job, or lose it.
+                WriterCase{"PdfNotReady", {{L"P", pdf, false}, {L"X", xps}}, {FileKind::Xps, L"X"}},
+                WriterCase{"NoneReady", {{L"P", pdf, false}, {L"X", xps7, false}}, none}),
         RowName());
 
 struct CutCase
@@ -82,6 +85,27 @@ INSTANTIATE_TEST_SUITE_P(Win32Print, LineCut,
                                          CutCase{"BeforeASurrogatePair", L"a\U0001F600b", 2, 1},
                                          CutCase{"AWholePairWhenNoneFits", L"\U0001F600b", 0, 2}),
                          RowName());
+
+// A file that a printer prints into is saved only once it has content and its writer let it go;
+// the file made for it (createNewFile) is empty until then.
+TEST(Win32Print, FileIsCompletedOnceItHasContentAndNoWriterHoldsIt)
+{
+    const std::filesystem::path folder = std::filesystem::temp_directory_path();
+    const std::wstring path = (folder / L"brannock-completed-test.pdf").wstring();
+    EXPECT_FALSE(platform::win32::fileCompleted(path, 0)) << "missing";
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    const DWORD started = GetTickCount();
+    EXPECT_FALSE(platform::win32::fileCompleted(path, 300)) << "empty";
+    EXPECT_GE(GetTickCount() - started, 300U) << "gave up before its time";
+    DWORD written = 0;
+    ASSERT_TRUE(WriteFile(file, "%PDF", 4, &written, nullptr) && written == 4);
+    EXPECT_FALSE(platform::win32::fileCompleted(path, 0)) << "still being written";
+    CloseHandle(file);
+    EXPECT_TRUE(platform::win32::fileCompleted(path, 0));
+    DeleteFileW(path.c_str());
+}
 
 // The example route: Ha 10.000, points A, P1, B, distances 120 and 280, rises 0.2 and 0.31.
 PrintOutcome printExample(ReportOutput &output)
@@ -169,6 +193,29 @@ TEST(Win32Print, ReportIsSavedThroughThePrinterWithThePdfDriver)
 
     win32::GdiReportOutput output;
     const PrintOutcome outcome = printExample(output);
+    // Its printable part is the whole paper, as the Microsoft PDF printer's is; a file drawn
+    // through it keeps the Linux PDF's half-inch margin all round.
+    {
+        const HDC dc = CreateDCW(L"WINSPOOL", info.pPrinterName, nullptr, nullptr);
+        ASSERT_TRUE(dc);
+        EXPECT_EQ(GetDeviceCaps(dc, PHYSICALOFFSETX), 0);
+        EXPECT_EQ(GetDeviceCaps(dc, PHYSICALOFFSETY), 0);
+        const double width
+                = GetDeviceCaps(dc, PHYSICALWIDTH) * 1440.0 / GetDeviceCaps(dc, LOGPIXELSX);
+        const double height
+                = GetDeviceCaps(dc, PHYSICALHEIGHT) * 1440.0 / GetDeviceCaps(dc, LOGPIXELSY);
+        DeleteDC(dc);
+        const std::string probe = outcome.path + ".area.pdf";
+        std::unique_ptr<PageCanvas> canvas = output.fileWriter(probe);
+        ASSERT_TRUE(canvas);
+        const PrintableArea area = canvas->printableArea();
+        EXPECT_DOUBLE_EQ(area.left, fileMarginTwips);
+        EXPECT_DOUBLE_EQ(area.top, fileMarginTwips);
+        EXPECT_DOUBLE_EQ(area.right, width - fileMarginTwips);
+        EXPECT_DOUBLE_EQ(area.bottom, height - fileMarginTwips);
+        canvas.reset(); // the document is abandoned
+        output.removeFile(probe);
+    }
     // As the default printer it is ready (Wine cannot pause a printer).
     EXPECT_TRUE(SetDefaultPrinterW(info.pPrinterName));
     EXPECT_EQ(output.defaultPrinter().state, DefaultPrinter::State::Ready);
