@@ -181,7 +181,7 @@ void checkCompleted(const ScriptedPlatform &platform, PrintOutcome::Printing pri
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     std::string_view bytes(reinterpret_cast<const char *>(data), size);
-    // A first byte from 0x01 to 0x07 picks how the report's document ends.
+    // A first byte from 0x01 to 0x08 picks how the report's document ends.
     using Printing = PrintOutcome::Printing;
     using Saving = PrintOutcome::Saving;
     static constexpr std::pair<Printing, Saving> endings[]
@@ -191,9 +191,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                {Printing::NoPrinter, Saving::FolderNotWritable},
                {Printing::NoPrinter, Saving::FileNotWritable},
                {Printing::Failed, Saving::FolderNotWritable},
-               {Printing::Failed, Saving::FileNotWritable}};
+               {Printing::Failed, Saving::FileNotWritable},
+               {Printing::NoPrinter, Saving::NoFreeName}};
     auto ending = endings[0];
-    if (!bytes.empty() && bytes.front() >= 0x01 && bytes.front() <= 0x07) {
+    if (!bytes.empty() && bytes.front() >= 0x01 && bytes.front() <= 0x08) {
         ending = endings[bytes.front() - 0x01];
         bytes.remove_prefix(1);
     }

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Checks the code's format, builds everything and runs every test headless: once as built for
-# use, with the Debian package's tests (lint, then installed into a fresh Debian 12, where a
-# newcomer's scripts/run.sh and screenshot are tried as well), cross-built for Windows with its
-# tests under Wine, as built for development, then again under AddressSanitizer and
-# UndefinedBehaviorSanitizer. A test that cannot run here (no private print scheduler,
+# Checks the code's format, builds everything and runs every test headless: builds the Debian
+# package, cross-builds for Windows and runs its tests under Wine, then builds for development and
+# runs every test there, the package's among them (lint, then installed into a fresh Debian 12,
+# where a newcomer's scripts/run.sh and screenshot are tried as well), then again under
+# AddressSanitizer and UndefinedBehaviorSanitizer. A test that cannot run here (no private print scheduler,
 # compositor, Xvfb or Wine, no root, no mirror) is skipped; in CI (CI=true) a skipped test fails the
 # run.
 set -euo pipefail

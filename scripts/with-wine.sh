@@ -69,7 +69,7 @@ Windows Registry Editor Version 5.00
 "SimHei"="WenQuanYi Zen Hei"
 REG
     # Wine reads the screen's DPI as each process starts, so it is set before any test starts.
-    [ -z "$dpi" ] || printf '\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\n"LogPixels"=dword:%08x\n' "$dpi" |
+    [ -z "$dpi" ] || printf '\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\n"LogPixels"=dword:%08x\n' "$((10#$dpi))" |
         iconv -f UTF-8 -t UTF-16LE
 } >"$tmp/prefix.reg" || skip "the prefix's settings could not be written"
 wine regedit /S 'Z:'"${tmp//\//\\}"'\prefix.reg' >>"$tmp/wine.log" 2>&1 </dev/null ||

@@ -688,7 +688,13 @@ std::unique_ptr<PageCanvas> GdiReportOutput::fileWriter(const std::string &path)
 
 void GdiReportOutput::removeFile(const std::string &path)
 {
-    DeleteFileW(toUtf16(path).c_str());
+    // A spooler whose job was just cancelled may hold the file a moment longer.
+    const std::wstring wide = toUtf16(path);
+    for (unsigned long tries = 0;
+         !DeleteFileW(wide.c_str()) && GetLastError() == ERROR_SHARING_VIOLATION
+         && tries < fileWaitMilliseconds / filePollMilliseconds;
+         ++tries)
+        Sleep(filePollMilliseconds);
 }
 
 std::optional<FileKind> GdiReportOutput::nextFileWriter()
