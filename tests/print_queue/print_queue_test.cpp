@@ -117,6 +117,8 @@ WindowRun runWindow(const QString &route, const QString &cupsServer, const Tempo
     environment.insert(QStringLiteral("BRANNOCK_RUN_REPLIES"), repliesPath);
     environment.insert(QStringLiteral("CUPS_SERVER"), cupsServer);
     environment.insert(QStringLiteral("BRANNOCK_WINE_CUPS_SERVER"), cupsServer);
+    // Run once only, even when Wine's loader fails at exit: a second run would print again.
+    environment.insert(QStringLiteral("BRANNOCK_WINE_RETRIES"), QStringLiteral("0"));
     environment.insert(QStringLiteral("HOME"), home.home());
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral(".config")));
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
