@@ -16,7 +16,7 @@ fail() {
 [ -n "${BRANNOCK_WINEPREFIX:-}" ] || skip "no private Wine prefix; run under scripts/with-wine.sh"
 [ -n "${DISPLAY:-}" ] || skip "no display; run under scripts/with-xvfb.sh"
 [ -f "$1" ] || fail "no installer at $1"
-wine() { WINEPREFIX=$BRANNOCK_WINEPREFIX WINEDEBUG=-all command wine "$@"; }
+wine() { "$(dirname "$0")/../wine/run.sh" "$@"; }
 # The uninstaller returns at once and removes the files a moment later.
 eventually() {
     for _ in $(seq 100); do
