@@ -2,6 +2,7 @@
 
 #include "page_layout.h"
 
+#include "line_break.h"
 #include "texts.h"
 
 namespace adjustment {
@@ -57,7 +58,9 @@ std::vector<Page> layOutPages(const std::vector<PrintOperation> &document,
             const std::vector<std::string> pieces
                     = measure.advance(current.font, operation.text) <= width
                               ? std::vector<std::string>{operation.text}
-                              : measure.breakLine(current.font, operation.text, width);
+                              : platform::breakLine(operation.text, [&](std::string_view rest) {
+                                    return measure.fitting(current.font, std::string(rest), width);
+                                });
             for (const std::string &piece : pieces) {
                 // Not at the top of a new page already: a line taller than the page is drawn
                 // there instead of breaking page after page.

@@ -7,8 +7,8 @@
 //
 // A positioning item with column count c puts a line at x = (c - 1) × the advance of "0" in the
 // current font. A line end moves to x = 0 and one line spacing down. A line too long for the
-// printable width goes on at the same x on the lines below. A line that would run past the
-// printable bottom begins a new page, where printing goes on at y = 1000.
+// printable width goes on at the same x on the lines below, cut where line_break.h says. A line
+// that would run past the printable bottom begins a new page, where printing goes on at y = 1000.
 
 #include "printing.h"
 

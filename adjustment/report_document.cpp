@@ -2,8 +2,10 @@
 
 #include "report_document.h"
 
+#include "text_file_page.h"
 #include "texts.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <memory>
 #include <optional>
@@ -39,6 +41,14 @@ struct Attempt
     bool writerFailed = false;
 };
 
+std::unique_ptr<platform::PageCanvas> fileWriter(platform::ReportOutput &output,
+                                                 platform::FileKind kind, const std::string &path)
+{
+    if (kind == platform::FileKind::Text)
+        return std::make_unique<TextFilePage>(output, path);
+    return output.fileWriter(kind, path);
+}
+
 Attempt saveAs(const std::vector<PrintOperation> &document, platform::ReportOutput &output,
                PrintOutcome::Printing why, const std::string &folder,
                const platform::LocalTime &time, platform::FileKind kind)
@@ -54,7 +64,7 @@ Attempt saveAs(const std::vector<PrintOperation> &document, platform::ReportOutp
         case platform::FileCreation::Created:
             break;
         }
-        if (std::unique_ptr<platform::PageCanvas> file = output.fileWriter(path)) {
+        if (std::unique_ptr<platform::PageCanvas> file = fileWriter(output, kind, path)) {
             if (render(document, *file))
                 return {{why, Saving::Saved, path, kind}};
         }
@@ -70,21 +80,23 @@ PrintOutcome save(const std::vector<PrintOperation> &document, platform::ReportO
                   PrintOutcome::Printing why)
 {
     using Saving = PrintOutcome::Saving;
-    const platform::FileKind kind = output.savedFileKind();
+    using platform::FileKind;
+    // The first writer the platform has ready; the text file when it has none.
+    const auto first
+            = std::find_if(fileWriterOrder.begin(), fileWriterOrder.end(),
+                           [&output](FileKind kind) { return output.hasFileWriter(kind); });
+    const FileKind kind = first == fileWriterOrder.end() ? FileKind::Text : *first;
     const platform::Folder folder = output.documentsFolder();
     // A folder without a path is no folder: a file named in it would land wherever the program
     // happens to run.
     if (!folder.usable || folder.path.empty())
         return {why, Saving::FolderNotWritable, folder.path, kind};
     const platform::LocalTime time = output.now();
-    Attempt attempt = saveAs(document, output, why, folder.path, time, kind);
-    // A writer that failed may leave another (the text file last), under a name of its kind.
-    while (attempt.writerFailed) {
-        const std::optional<platform::FileKind> next = output.nextFileWriter();
-        if (!next)
-            break;
-        attempt = saveAs(document, output, why, folder.path, time, *next);
-    }
+    const Attempt attempt = saveAs(document, output, why, folder.path, time, kind);
+    // A printer that did not write its file whole gives way to the text file, with no printer
+    // between it and the disk, under a name of its kind.
+    if (attempt.writerFailed && kind != FileKind::Text && output.hasFileWriter(FileKind::Text))
+        return saveAs(document, output, why, folder.path, time, FileKind::Text).outcome;
     return attempt.outcome;
 }
 

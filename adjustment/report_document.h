@@ -5,17 +5,25 @@
 // The report as one document: the printer surface that the report is printed on records it,
 // and when it is ended delivers it. The one rule of where a report goes: to the default printer
 // when it is ready; otherwise, or when printing fails, into a new file in the user's documents
-// folder, never over an existing one; and the user is told which, and why.
+// folder, never over an existing one, written by the first writer the platform has ready in
+// fileWriterOrder; and the user is told which, and why.
 
 #include "page_layout.h"
 
 #include "platform.h"
 #include "printing.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
 namespace adjustment {
+
+// The files a report that was not printed may become, the first the platform can write first:
+// a PDF, an XPS document (Windows 7 has no PDF printer), else its lines as text. A PDF or XPS
+// printer that does not complete its file gives way to the text file.
+inline constexpr std::array<platform::FileKind, 3> fileWriterOrder{
+        platform::FileKind::Pdf, platform::FileKind::Xps, platform::FileKind::Text};
 
 class ReportDocument final : public platform::PrinterSurface
 {

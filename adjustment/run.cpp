@@ -26,4 +26,24 @@ RunEnd performRun(platform::Services &services)
     return RunEnd::Completed;
 }
 
+void RunStarter::start(platform::PromptService &prompts, platform::FieldService &fields,
+                       platform::ReportOutput &output)
+{
+    if (m_running)
+        return;
+    m_running = true;
+    struct Finished
+    {
+        bool &running;
+        ~Finished() { running = false; }
+    } finished{m_running};
+    ReportDocument printer(output);
+    platform::Services services{prompts, fields, printer};
+    try {
+        performRun(services);
+    } catch (const platform::ProgramEnding &) {
+        // The program is ending; the run is dropped and the event loop finishes the quit.
+    }
+}
+
 } // namespace adjustment

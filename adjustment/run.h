@@ -3,10 +3,11 @@
 #pragma once
 
 // One whole adjustment run: route entry, closure and adjustment, stepwise display, report.
-// The window's start button calls performRun with the Qt services; tests call it with the
-// scripted platform.
+// A window's start button goes through RunStarter; tests call performRun with the scripted
+// platform.
 
 #include "platform.h"
+#include "printing.h"
 
 namespace adjustment {
 
@@ -16,5 +17,20 @@ enum class RunEnd {
 };
 
 RunEnd performRun(platform::Services &services);
+
+// What a window's start button does, the same in every front end.
+class RunStarter
+{
+public:
+    // One complete run through the window's boxes and fields, its report delivered through
+    // `output`. A click while a run is under way starts nothing: a printer driver's own dialog
+    // may leave the window enabled while the report goes out. A program that ends while the run
+    // waits on it drops the run.
+    void start(platform::PromptService &prompts, platform::FieldService &fields,
+               platform::ReportOutput &output);
+
+private:
+    bool m_running = false;
+};
 
 } // namespace adjustment

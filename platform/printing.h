@@ -4,16 +4,16 @@
 
 // What a platform gives the report's page layout and delivery: it measures text on the device
 // it prints to, draws text pieces where the layout puts them, and provides the mechanics of
-// printing and saving. Where the report goes, how its file is named, where each line and piece
-// stands, when a line is too long and when a page is full are decided by the core
-// (adjustment/), the same on every platform; a platform only says where its text may break.
+// printing and saving. Where the report goes, which file it becomes, how that file is named,
+// where each line and piece stands, where a line too long is cut and when a page is full are
+// decided by the core (adjustment/), the same on every platform; a platform only measures.
 // Lengths are twips (1/1440 inch); positions count from the paper's top-left corner. All text
 // is UTF-8.
 
 #include "platform.h"
 
+#include <cstddef>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -67,12 +67,8 @@ public:
     virtual double advance(const PrintFont &font, const std::string &text) = 0;
     virtual FontMetrics metrics(const PrintFont &font) = 0;
     virtual PrintableArea printableArea() = 0;
-    // `text`, too wide for `width`, cut into pieces that fit, in order: at a blank or between Han
-    // characters where possible, else between graphemes. Each piece holds at least one
-    // grapheme, so text that cannot fit at all still comes to an end.
-    virtual std::vector<std::string> breakLine(const PrintFont &font, const std::string &text,
-                                               double width)
-            = 0;
+    // How many code points from the start of `text`, which is wider than `width`, fit within it.
+    virtual std::size_t fitting(const PrintFont &font, const std::string &text, double width) = 0;
 };
 
 // A device the laid-out report is drawn on, page by page: a print job or a file. The first
@@ -140,15 +136,15 @@ public:
     virtual std::string pathIn(const std::string &folder, const std::string &name) = 0;
     // Makes the file only if none of that name exists, so that nothing is overwritten.
     virtual FileCreation createNewFile(const std::string &path) = 0;
-    // The kind of file that fileWriter writes.
-    virtual FileKind savedFileKind() = 0;
-    // A canvas that writes the document into the file made by createNewFile; null when the
-    // file cannot be opened.
-    virtual std::unique_ptr<PageCanvas> fileWriter(const std::string &path) = 0;
+    // Whether the platform can write a report into a file of `kind` now: it has such a writer,
+    // and the writer is ready. A text file needs only writeFile.
+    virtual bool hasFileWriter(FileKind kind) = 0;
+    // A canvas that draws the document into the file made by createNewFile, for a PDF or XPS
+    // file; null when the file cannot be opened.
+    virtual std::unique_ptr<PageCanvas> fileWriter(FileKind kind, const std::string &path) = 0;
+    // Writes `content` as the whole file made by createNewFile; false when it is not all written.
+    virtual bool writeFile(const std::string &path, const std::string &content) = 0;
     virtual void removeFile(const std::string &path) = 0;
-    // After fileWriter's file could not be written whole: moves on to the next writer, which
-    // fileWriter then uses, and names the kind of file it writes; none when no writer is left.
-    virtual std::optional<FileKind> nextFileWriter() { return std::nullopt; }
 };
 
 } // namespace platform

@@ -3,6 +3,7 @@
 #include "qt_printer_surface.h"
 
 #include "fonts.h"
+#include "line_break.h"
 #include "print_queues.h"
 #include "text.h"
 #include "texts.h"
@@ -86,22 +87,24 @@ public:
 
     PrintableArea printableArea() override { return m_area; }
 
-    std::vector<std::string> breakLine(const PrintFont &font, const std::string &text,
-                                       double width) override
+    std::size_t fitting(const PrintFont &font, const std::string &text, double width) override
     {
+        // The first line of a layout that may wrap anywhere is what fits; it keeps a grapheme
+        // whole.
         const QString line = toQString(text);
         QTextLayout layout(line, use(font).font, &m_pdf);
         QTextOption option;
-        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        option.setWrapMode(QTextOption::WrapAnywhere);
         layout.setTextOption(option);
-        std::vector<std::string> pieces;
         layout.beginLayout();
-        for (QTextLine piece = layout.createLine(); piece.isValid(); piece = layout.createLine()) {
-            piece.setLineWidth(width);
-            pieces.push_back(toStdString(line.mid(piece.textStart(), piece.textLength())));
+        QTextLine first = layout.createLine();
+        int units = 0;
+        if (first.isValid()) {
+            first.setLineWidth(width);
+            units = first.textLength();
         }
         layout.endLayout();
-        return pieces;
+        return codePointsIn(line.utf16(), static_cast<std::size_t>(units));
     }
 
     void drawText(const PlacedText &piece) override
@@ -221,9 +224,25 @@ FileCreation QtReportOutput::createNewFile(const std::string &path)
     return file.exists() ? FileCreation::Exists : FileCreation::Failed;
 }
 
-std::unique_ptr<PageCanvas> QtReportOutput::fileWriter(const std::string &path)
+bool QtReportOutput::hasFileWriter(FileKind kind)
 {
+    return kind == FileKind::Pdf || kind == FileKind::Text;
+}
+
+std::unique_ptr<PageCanvas> QtReportOutput::fileWriter(FileKind kind, const std::string &path)
+{
+    if (kind != FileKind::Pdf)
+        return nullptr;
     return opened(std::make_unique<PdfCanvas>(toQString(path), QPageSize(QPageSize::A4)));
+}
+
+bool QtReportOutput::writeFile(const std::string &path, const std::string &content)
+{
+    QFile file(toQString(path));
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+           && file.write(content.data(), static_cast<qint64>(content.size()))
+                      == static_cast<qint64>(content.size())
+           && file.flush();
 }
 
 void QtReportOutput::removeFile(const std::string &path)

@@ -2,7 +2,7 @@
 
 #include "dpi.h"
 
-#include <string>
+#include "system_library.h"
 
 namespace platform::win32 {
 
@@ -11,29 +11,16 @@ namespace {
 template<typename Function>
 Function userFunction(const char *name)
 {
-    HMODULE user = GetModuleHandleW(L"user32.dll");
-    if (!user)
-        return nullptr;
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(user, name)));
+    return libraryFunction<Function>(GetModuleHandleW(L"user32.dll"), name);
 }
 
-// GetDpiForMonitor of shcore.dll (Windows 8.1 on), loaded from the system folder, never from
-// beside the program, the first time it is needed; null where it is not found.
+// GetDpiForMonitor of shcore.dll (Windows 8.1 on), loaded the first time it is needed; null
+// where it is not found.
 using GetDpiForMonitor = HRESULT(WINAPI *)(HMONITOR, int, UINT *, UINT *);
 GetDpiForMonitor monitorFunction()
 {
-    static const GetDpiForMonitor function = []() -> GetDpiForMonitor {
-        wchar_t folder[MAX_PATH];
-        const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-        if (length == 0 || length >= MAX_PATH)
-            return nullptr;
-        const HMODULE shcore
-                = LoadLibraryW((std::wstring(folder, length) + L"\\shcore.dll").c_str());
-        if (!shcore)
-            return nullptr;
-        return reinterpret_cast<GetDpiForMonitor>(
-                reinterpret_cast<void (*)()>(GetProcAddress(shcore, "GetDpiForMonitor")));
-    }();
+    static const auto function
+            = libraryFunction<GetDpiForMonitor>(systemLibrary(L"shcore.dll"), "GetDpiForMonitor");
     return function;
 }
 

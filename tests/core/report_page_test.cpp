@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The report's page and where it goes, on a fixed-width device with no fonts, files or printer.
+// The report's page and where it goes, on a fixed-width device with no fonts, files or printer,
+// and the start button that runs it.
 
+#include "line_break.h"
 #include "page_layout.h"
 #include "report_document.h"
+#include "run.h"
+#include "scripted_platform.h"
 
 #include "row_name.h"
 
@@ -24,8 +28,8 @@ using Kind = PrintOperation::Kind;
 using Files = std::map<std::string, std::string>;
 
 // Every character is points × 10 twips wide; a line is points × 20 high with its baseline
-// points × 16 down, and the next line points × 25 down. A line too long is cut after the last
-// character that fits. What was drawn goes to `*out` when the document is finished.
+// points × 16 down, and the next line points × 25 down. What was drawn goes to `*out` when the
+// document is finished.
 class FixedWidthCanvas final : public platform::PageCanvas
 {
 public:
@@ -44,15 +48,9 @@ public:
         return {font.points * 20, font.points * 16, font.points * 25};
     }
     platform::PrintableArea printableArea() override { return m_area; }
-    std::vector<std::string> breakLine(const PrintFont &font, const std::string &text,
-                                       double width) override
+    std::size_t fitting(const PrintFont &font, const std::string &text, double width) override
     {
-        const auto fit
-                = std::max<std::size_t>(1, static_cast<std::size_t>(width / (font.points * 10)));
-        std::vector<std::string> pieces;
-        for (std::size_t i = 0; i < text.size(); i += fit)
-            pieces.push_back(text.substr(i, fit));
-        return pieces;
+        return std::min(text.size(), static_cast<std::size_t>(width / (font.points * 10)));
     }
     // "x,baseline text", and the font's name when it is not the report's.
     void drawText(const platform::PlacedText &piece) override
@@ -152,6 +150,59 @@ INSTANTIATE_TEST_SUITE_P(
                            "400,320 Other:x; 0,820 Other:y"}),
         RowName());
 
+struct CutCase
+{
+    const char *name;
+    std::string text; // UTF-8
+    std::size_t fits; // code points
+    std::vector<std::string> pieces;
+};
+
+class LineBreak : public testing::TestWithParam<CutCase>
+{};
+
+// Every piece's first `fits` code points fit, as a device with one width for every character.
+TEST_P(LineBreak, PrefersBlanksAndHanAndNeverSplitsACharacter)
+{
+    const CutCase &c = GetParam();
+    const auto fits = [&c](std::string_view rest) {
+        return std::min(c.fits, static_cast<std::size_t>(
+                                        std::count_if(rest.begin(), rest.end(), [](char byte) {
+                                            return (byte & 0xC0) != 0x80;
+                                        })));
+    };
+    EXPECT_EQ(platform::breakLine(c.text, fits), c.pieces);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+        Report, LineBreak,
+        testing::Values(
+                CutCase{"AfterLastBlank", "ab cd ef", 4, {"ab ", "cd ", "ef"}},
+                CutCase{"BlanksAfterWhatFitsGoAlong", "ab cd  ef", 5, {"ab cd  ", "ef"}},
+                CutCase{"BetweenHan", "高程高AB", 4, {"高程", "高AB"}},
+                CutCase{"IdeographicBlank", "水准\u3000点名称", 3, {"水准\u3000", "点名称"}},
+                CutCase{"AnywhereWithoutABreak", "abcdef", 4, {"abcd", "ef"}},
+                CutCase{"OneCharacterWhenNoneFits", "abc", 0, {"a", "b", "c"}},
+                CutCase{"AnAstralCharacterIsOne", "a\U0001F600b", 1, {"a", "\U0001F600", "b"}},
+                CutCase{"AWholeAstralCharacterWhenNoneFits", "\U0001F600b", 0, {"\U0001F600", "b"}},
+                CutCase{"InvalidBytesKept",
+                        "a\xFF\xFE"
+                        "b",
+                        2,
+                        {"a\xFF", "\xFE"
+                                  "b"}}),
+        RowName());
+
+// A device that measures UTF-16 says how much fits in code points; half a pair is no character.
+TEST(LineBreak, CountsCodePointsInUtf16Units)
+{
+    const std::u16string text = u"a\U0001F600b";
+    EXPECT_EQ(platform::codePointsIn(text.data(), 1), 1U);
+    EXPECT_EQ(platform::codePointsIn(text.data(), 2), 1U);
+    EXPECT_EQ(platform::codePointsIn(text.data(), 3), 2U);
+    EXPECT_EQ(platform::codePointsIn(text.data(), 4), 3U);
+}
+
 // What goes wrong in a delivery, combined as bits.
 enum Fault : unsigned {
     NoFault = 0,
@@ -160,7 +211,7 @@ enum Fault : unsigned {
     NamesTaken = 4, // the report's name and its first suffix
     CreationFails = 8,
     WritingFails = 16,
-    PdfFails = 32,        // the first writer, a PDF one, fails; a text file's writer is next
+    PdfFails = 32,        // the PDF or XPS printer fails; a text file's writer is next
     FolderUnnamed = 64,   // the platform names a usable folder without a path
     EveryNameTaken = 128, // every name with every suffix
 };
@@ -169,10 +220,11 @@ enum Fault : unsigned {
 class FakeOutput final : public platform::ReportOutput
 {
 public:
-    FakeOutput(platform::DefaultPrinter::State state, unsigned faults, platform::FileKind kind)
+    FakeOutput(platform::DefaultPrinter::State state, unsigned faults,
+               std::vector<platform::FileKind> writers)
         : m_state(state)
         , m_faults(faults)
-        , m_kind(kind)
+        , m_writers(std::move(writers))
     {}
     Files files; // path → what was drawn into it
     std::string printed;
@@ -202,26 +254,31 @@ public:
         return files.emplace(path, "").second ? platform::FileCreation::Created
                                               : platform::FileCreation::Exists;
     }
-    platform::FileKind savedFileKind() override { return m_kind; }
-    std::unique_ptr<platform::PageCanvas> fileWriter(const std::string &path) override
+    bool hasFileWriter(platform::FileKind kind) override
     {
-        const bool fails = (m_faults & WritingFails) || ((m_faults & PdfFails) && !m_next);
+        return std::find(m_writers.begin(), m_writers.end(), kind) != m_writers.end();
+    }
+    std::unique_ptr<platform::PageCanvas> fileWriter(platform::FileKind kind,
+                                                     const std::string &path) override
+    {
+        EXPECT_TRUE(hasFileWriter(kind) && kind != platform::FileKind::Text);
+        const bool fails = m_faults & (WritingFails | PdfFails);
         return std::make_unique<FixedWidthCanvas>(m_area, &files[path], fails);
     }
-    void removeFile(const std::string &path) override { files.erase(path); }
-    std::optional<platform::FileKind> nextFileWriter() override
+    bool writeFile(const std::string &path, const std::string &content) override
     {
-        if (!(m_faults & PdfFails) || m_next)
-            return std::nullopt;
-        m_next = true;
-        return platform::FileKind::Text;
+        EXPECT_TRUE(hasFileWriter(platform::FileKind::Text));
+        if (m_faults & WritingFails)
+            return false;
+        files[path] = content;
+        return true;
     }
+    void removeFile(const std::string &path) override { files.erase(path); }
 
 private:
     platform::DefaultPrinter::State m_state;
     unsigned m_faults;
-    platform::FileKind m_kind;
-    bool m_next = false; // moved on to the next writer
+    std::vector<platform::FileKind> m_writers;
     platform::PrintableArea m_area{0, 0, 9000, 9000};
 };
 
@@ -241,6 +298,8 @@ struct DeliveryCase
     Saving saving;
     std::string path;
     platform::FileKind kind = platform::FileKind::Pdf; // of the outcome
+    std::vector<platform::FileKind> writers
+            = {platform::FileKind::Pdf, platform::FileKind::Xps, platform::FileKind::Text};
 };
 
 class Delivery : public testing::TestWithParam<DeliveryCase>
@@ -249,7 +308,7 @@ class Delivery : public testing::TestWithParam<DeliveryCase>
 TEST_P(Delivery, PrintsOrSavesANewFileAndSaysWhy)
 {
     const DeliveryCase &c = GetParam();
-    FakeOutput output(c.printer, c.faults, c.faults & PdfFails ? FileKind::Pdf : c.kind);
+    FakeOutput output(c.printer, c.faults, c.writers);
     if (c.faults & NamesTaken)
         output.files = kTaken;
 
@@ -265,8 +324,11 @@ TEST_P(Delivery, PrintsOrSavesANewFileAndSaysWhy)
     EXPECT_EQ(output.printed, c.printing == Printing::Printed ? report : "");
     // The saved report alone is added; a file that could not be written whole is removed.
     Files files = c.faults & NamesTaken ? kTaken : Files{};
+    // A text file's columns are blanks, 120 twips each: 3480 twips are 29.
     if (c.saving == Saving::Saved)
-        files[c.path] = report;
+        files[c.path] = c.kind == FileKind::Text
+                                ? "\xEF\xBB\xBF" + std::string(29, ' ') + "Tarnovel\r\n"
+                                : report;
     EXPECT_EQ(output.files, files);
 }
 
@@ -287,17 +349,33 @@ INSTANTIATE_TEST_SUITE_P(
                                      "/docs"},
                         DeliveryCase{"FileCannotBeMade", State::None, CreationFails,
                                      Printing::NoPrinter, Saving::FileNotWritable, kSaved},
-                        DeliveryCase{"PartialFileRemoved", State::Ready, JobFails | WritingFails,
-                                     Printing::Failed, Saving::FileNotWritable, kSaved},
-                        DeliveryCase{"SavedAsXps", State::None, NoFault, Printing::NoPrinter,
-                                     Saving::Saved, "/docs/Brannock-20260105-070809.xps",
-                                     FileKind::Xps},
+                        DeliveryCase{"PartialFileRemoved",
+                                     State::Ready,
+                                     JobFails | WritingFails,
+                                     Printing::Failed,
+                                     Saving::FileNotWritable,
+                                     kSaved,
+                                     FileKind::Pdf,
+                                     {FileKind::Pdf}},
+                        DeliveryCase{"SavedAsXps",
+                                     State::None,
+                                     NoFault,
+                                     Printing::NoPrinter,
+                                     Saving::Saved,
+                                     "/docs/Brannock-20260105-070809.xps",
+                                     FileKind::Xps,
+                                     {FileKind::Xps, FileKind::Text}},
                         // Names taken by reports of another kind do not block a text file's.
-                        DeliveryCase{"SavedAsTextBesidePdfs", State::Ready, JobFails | NamesTaken,
-                                     Printing::Failed, Saving::Saved,
-                                     "/docs/Brannock-20260105-070809.txt", FileKind::Text},
+                        DeliveryCase{"SavedAsTextBesidePdfs",
+                                     State::Ready,
+                                     JobFails | NamesTaken,
+                                     Printing::Failed,
+                                     Saving::Saved,
+                                     "/docs/Brannock-20260105-070809.txt",
+                                     FileKind::Text,
+                                     {FileKind::Text}},
                         // A PDF that its writer never completes is removed; the text file's
-                        // writer comes next, under a name of its own kind.
+                        // writer comes next, not the XPS printer, under a name of its own kind.
                         DeliveryCase{"PdfFailsTextSaved", State::None, PdfFails | NamesTaken,
                                      Printing::NoPrinter, Saving::Saved,
                                      "/docs/Brannock-20260105-070809.txt", FileKind::Text},
@@ -310,5 +388,24 @@ INSTANTIATE_TEST_SUITE_P(
                         DeliveryCase{"FolderWithoutAPath", State::Unreachable, FolderUnnamed,
                                      Printing::Failed, Saving::FolderNotWritable, ""}),
         RowName());
+
+// The start button: no run inside a run, and a run that the program ends is dropped.
+TEST(RunStarter, StartsNoRunInsideARunAndDropsOneTheProgramEnds)
+{
+    platform::ScriptedPlatform scripted;
+    FakeOutput output(State::None, NoFault, {FileKind::Text});
+    adjustment::RunStarter starter;
+    int boxes = 0;
+    scripted.setResponder([&](const std::string &) -> std::string {
+        if (++boxes == 1)
+            starter.start(scripted, scripted, output); // clicked again while the box is open
+        throw platform::ProgramEnding();
+    });
+    starter.start(scripted, scripted, output);
+    EXPECT_EQ(boxes, 1);
+    starter.start(scripted, scripted, output);
+    EXPECT_EQ(boxes, 2) << "the next click starts a run";
+    EXPECT_TRUE(output.files.empty());
+}
 
 } // namespace

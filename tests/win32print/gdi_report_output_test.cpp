@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The report's printer and files on Windows: which printer writes a saved report, where a line
-// is cut, and the report saved in the documents folder, as text and through GDI, under Wine.
+// The report's printer and files on Windows: which printer writes a saved report, and the report
+// saved in the documents folder, as text and through GDI, under Wine.
 
 #include "adjustment_result.h"
 #include "gdi_report_output.h"
@@ -19,72 +19,49 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 
 namespace {
 
 using namespace platform;
-using platform::win32::FileWriterChoice;
 using platform::win32::PrinterEntry;
 
 struct WriterCase
 {
     const char *name;
     std::vector<PrinterEntry> printers;
-    FileWriterChoice choice;
+    std::optional<std::wstring> pdf; // the printer that writes PDF files, if any
+    std::optional<std::wstring> xps;
 };
 
-class FileWriter : public testing::TestWithParam<WriterCase>
+class FilePrinter : public testing::TestWithParam<WriterCase>
 {};
 
-TEST_P(FileWriter, IsThePdfPrinterElseTheXpsPrinterByDriverElseText)
+TEST_P(FilePrinter, IsTheFirstReadyPrinterWithTheKindsDriver)
 {
-    EXPECT_EQ(platform::win32::chooseFileWriter(GetParam().printers), GetParam().choice);
+    EXPECT_EQ(platform::win32::filePrinter(GetParam().printers, FileKind::Pdf), GetParam().pdf);
+    EXPECT_EQ(platform::win32::filePrinter(GetParam().printers, FileKind::Xps), GetParam().xps);
+    EXPECT_EQ(platform::win32::filePrinter(GetParam().printers, FileKind::Text), std::nullopt);
 }
 
 const std::wstring pdf = L"Microsoft Print To PDF";
 const std::wstring xps = L"Microsoft XPS Document Writer v4";
 const std::wstring xps7 = L"Microsoft XPS Document Writer";
-const FileWriterChoice none{FileKind::Text, L""};
+const std::nullopt_t none = std::nullopt;
 INSTANTIATE_TEST_SUITE_P(
-        Win32Print, FileWriter,
+        Win32Print, FilePrinter,
         testing::Values(
-                WriterCase{"NoPrinter", {}, none},
-                WriterCase{"Renamed", {{L"HP", L"PCL"}, {L"另存", pdf}}, {FileKind::Pdf, L"另存"}},
-                WriterCase{"PdfBeforeXps", {{L"X", xps}, {L"P", pdf}}, {FileKind::Pdf, L"P"}},
-                WriterCase{"XpsV4", {{L"X", xps}}, {FileKind::Xps, L"X"}},
-                WriterCase{"FirstXps", {{L"Y", xps7}, {L"X", xps}}, {FileKind::Xps, L"Y"}},
-                WriterCase{"NameIsNotDriver", {{pdf, L"Generic / Text Only"}}, none},
-                WriterCase{"Case", {{L"P", L"microsoft print to pdf"}}, {FileKind::Pdf, L"P"}},
+                WriterCase{"NoPrinter", {}, none, none},
+                WriterCase{"Renamed", {{L"HP", L"PCL"}, {L"另存", pdf}}, L"另存", none},
+                WriterCase{"PdfAndXps", {{L"X", xps}, {L"P", pdf}}, L"P", L"X"},
+                WriterCase{"XpsV4", {{L"X", xps}}, none, L"X"},
+                WriterCase{"FirstXps", {{L"Y", xps7}, {L"X", xps}}, none, L"Y"},
+                WriterCase{"NameIsNotDriver", {{pdf, L"Generic / Text Only"}}, none, none},
+                WriterCase{"Case", {{L"P", L"microsoft print to pdf"}}, L"P", none},
                 // A paused or failing printer would hold the file's job, or lose it.
-                WriterCase{"PdfNotReady", {{L"P", pdf, false}, {L"X", xps}}, {FileKind::Xps, L"X"}},
-                WriterCase{"NoneReady", {{L"P", pdf, false}, {L"X", xps7, false}}, none}),
+                WriterCase{"PdfNotReady", {{L"P", pdf, false}, {L"X", xps}}, none, L"X"},
+                WriterCase{"NoneReady", {{L"P", pdf, false}, {L"X", xps7, false}}, none, none}),
         RowName());
-
-struct CutCase
-{
-    const char *name;
-    std::wstring text;
-    std::size_t fits;
-    std::size_t cut;
-};
-
-class LineCut : public testing::TestWithParam<CutCase>
-{};
-
-TEST_P(LineCut, PrefersBlanksAndHanAndNeverSplitsACharacter)
-{
-    EXPECT_EQ(platform::win32::lineCut(GetParam().text, GetParam().fits), GetParam().cut);
-}
-
-INSTANTIATE_TEST_SUITE_P(Win32Print, LineCut,
-                         testing::Values(CutCase{"AfterLastBlank", L"ab cd ef", 4, 3},
-                                         CutCase{"BlanksAfterWhatFitsGoAlong", L"ab cd  ef", 5, 7},
-                                         CutCase{"BetweenHan", L"高程高AB", 4, 2},
-                                         CutCase{"AnywhereWithoutABreak", L"abcdef", 4, 4},
-                                         CutCase{"OneCharacterWhenNoneFits", L"abc", 0, 1},
-                                         CutCase{"BeforeASurrogatePair", L"a\U0001F600b", 2, 1},
-                                         CutCase{"AWholePairWhenNoneFits", L"\U0001F600b", 0, 2}),
-                         RowName());
 
 // A file that a printer prints into is saved only once it has content and its writer let it go;
 // the file made for it (createNewFile) is empty until then.
@@ -206,7 +183,7 @@ TEST(Win32Print, ReportIsSavedThroughThePrinterWithThePdfDriver)
                 = GetDeviceCaps(dc, PHYSICALHEIGHT) * 1440.0 / GetDeviceCaps(dc, LOGPIXELSY);
         DeleteDC(dc);
         const std::string probe = outcome.path + ".area.pdf";
-        std::unique_ptr<PageCanvas> canvas = output.fileWriter(probe);
+        std::unique_ptr<PageCanvas> canvas = output.fileWriter(FileKind::Pdf, probe);
         ASSERT_TRUE(canvas);
         const PrintableArea area = canvas->printableArea();
         EXPECT_DOUBLE_EQ(area.left, fileMarginTwips);

@@ -6,7 +6,6 @@
 
 #include "fonts.h"
 #include "qt_printer_surface.h"
-#include "report_document.h"
 #include "run.h"
 #include "text.h"
 
@@ -183,13 +182,7 @@ MainWindow::MainWindow(QWidget *parent)
 void MainWindow::Command1_Click()
 {
     platform::qt::QtReportOutput output;
-    adjustment::ReportDocument printer(output);
-    platform::Services services{m_prompts, m_fields, printer};
-    try {
-        adjustment::performRun(services);
-    } catch (const platform::ProgramEnding &) {
-        // The program is ending; the run is dropped and the event loop finishes the quit.
-    }
+    m_runs.start(m_prompts, m_fields, output);
 }
 
 void MainWindow::Command2_Click()

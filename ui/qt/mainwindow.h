@@ -9,6 +9,7 @@
 #include "qt_field_service.h"
 #include "qt_program_end.h"
 #include "qt_prompt_service.h"
+#include "run.h"
 
 #include <QWidget>
 
@@ -28,6 +29,7 @@ private:
     platform::qt::QtPromptService m_prompts;
     platform::qt::QtFieldService m_fields;
     platform::qt::QtProgramEnd m_programEnd;
+    adjustment::RunStarter m_runs;
 };
 
 } // namespace ui

@@ -6,7 +6,6 @@
 
 #include "dpi.h"
 #include "gdi_report_output.h"
-#include "report_document.h"
 #include "run.h"
 #include "utf16.h"
 
@@ -272,24 +271,8 @@ void MainWindow::drawButton(const DRAWITEMSTRUCT &item) const
 
 void MainWindow::Command1_Click()
 {
-    // A printer driver's own dialog (a file printer's "Save as") leaves the window enabled while
-    // the report goes out: a click then must not start a run inside the run.
-    if (m_running)
-        return;
-    m_running = true;
-    struct Finished
-    {
-        bool &running;
-        ~Finished() { running = false; }
-    } finished{m_running};
     platform::win32::GdiReportOutput output;
-    adjustment::ReportDocument printer(output);
-    platform::Services services{*m_prompts, *m_fields, printer};
-    try {
-        adjustment::performRun(services);
-    } catch (const platform::ProgramEnding &) {
-        // The session is ending; the run is dropped and the message loop finishes the quit.
-    }
+    m_runs.start(*m_prompts, *m_fields, output);
 }
 
 void MainWindow::Command2_Click()

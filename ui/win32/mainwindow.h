@@ -8,6 +8,7 @@
 // program.
 
 #include "fonts.h"
+#include "run.h"
 #include "win32_field_service.h"
 #include "win32_program_end.h"
 #include "win32_prompt_service.h"
@@ -61,11 +62,11 @@ private:
     std::unique_ptr<std::remove_pointer_t<HBRUSH>, platform::win32::GdiObjectDeleter> m_buttonBrush;
     std::unique_ptr<std::remove_pointer_t<HBRUSH>, platform::win32::GdiObjectDeleter> m_lineBrush;
     HWND m_lastFocus = nullptr;
-    bool m_running = false;              // a run is under way
     IUnknown *m_accessibility = nullptr; // the annotations of the fields' spoken names
     std::unique_ptr<platform::win32::Win32PromptService> m_prompts;
     std::unique_ptr<platform::win32::Win32FieldService> m_fields;
     std::unique_ptr<platform::win32::Win32ProgramEnd> m_programEnd;
+    adjustment::RunStarter m_runs;
 };
 
 // Runs the window's messages, Tab and Shift+Tab moving the focus, until the program ends; its
