@@ -5,10 +5,10 @@
 # inside that system, the installed program must find every library, its print module must too,
 # fontconfig must resolve the two Chinese fonts, and the program must show its window on a
 # private Xvfb display of this machine (scripts/with-xvfb.sh) without a word about a missing
-# plugin, library or font. A copy of the same fresh system, with only g++, cmake, make,
-# pkg-config, qt6-base-dev, libgl-dev and libcups2-dev added, must build the program and its
-# plugin from the source with a plain cmake; there, last, scripts/run.sh without a display must
-# suggest a screenshot command that, run as written, gives a picture of the window.
+# plugin, library or font. A copy of the same fresh system, with only the seven packages of
+# plain_build added, must build the program and its plugin from the source with a plain cmake;
+# there, last, scripts/run.sh without a display must suggest a screenshot command that, run as
+# written, gives a picture of the window.
 # Usage: tests/package/install_test.sh [package.deb [screenshot.png]], by default the package
 # BRANNOCK_PACKAGE names.
 # Exit status 77: skipped (no package, not root, a tool missing, no Xvfb, or no mirror answers).
@@ -25,8 +25,9 @@ mirror_for() {
         | awk -v suite="$1" '$1 == "deb" && $2 == suite && $3 == "main" && !seen[$4]++ { print $4 }'
 }
 
-# A plain build from the source tree in the fresh system $2, with only the build packages named
-# in the README added; $1 the temporary folder.
+# A plain build from the source tree in the fresh system $2, with only the least a plain cmake
+# build needs added (scripts/install-deps.sh run installs more, and Ninja rather than make); $1
+# the temporary folder.
 plain_build() {
     local tmp=$1 root=$2
     local packages=(g++ cmake make pkg-config qt6-base-dev libgl-dev libcups2-dev)
