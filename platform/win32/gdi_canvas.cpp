@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The report drawn and measured with GDI on a printer's device context: a job on paper, or into
+// a file through a printer that writes files.
 
-#include "gdi_canvas.h"
+#include "gdi_report_output.h"
 
 #include "fonts.h"
 #include "line_break.h"
-#include "printers.h"
 #include "texts.h"
 #include "utf16.h"
 
@@ -222,14 +223,25 @@ private:
     FontHandle m_font;
 };
 
-} // namespace
-
-std::unique_ptr<PageCanvas> openGdiCanvas(const std::wstring &printer, const std::wstring &output)
+std::unique_ptr<PageCanvas> opened(std::unique_ptr<GdiCanvas> canvas)
 {
-    auto canvas = std::make_unique<GdiCanvas>(printer, output);
     if (!canvas->isOpen())
         return nullptr;
     return canvas;
+}
+
+} // namespace
+
+std::unique_ptr<PageCanvas> GdiReportOutput::printJob(const std::string &printer)
+{
+    return opened(std::make_unique<GdiCanvas>(toUtf16(printer), std::wstring()));
+}
+
+std::unique_ptr<PageCanvas> GdiReportOutput::fileWriter(FileKind kind, const std::string &path)
+{
+    // The printer writes the file named in the document's output, with no dialog.
+    const std::optional<std::wstring> printer = filePrinterFor(kind);
+    return printer ? opened(std::make_unique<GdiCanvas>(*printer, toUtf16(path))) : nullptr;
 }
 
 } // namespace platform::win32

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The report's printers on Windows: the default one and whether it is ready, the printers that
+// write files, and whether such a printer completed its file.
 
-#include "printers.h"
+#include "gdi_report_output.h"
 
 #include "system_library.h"
 #include "utf16.h"
@@ -111,8 +113,7 @@ bool isReady(const std::wstring &name)
     return takesJobs(*reinterpret_cast<const PRINTER_INFO_2W *>(buffer.data()));
 }
 
-} // namespace
-
+// The local printers and the connections to shared ones.
 std::vector<PrinterEntry> installedPrinters()
 {
     const auto enumPrinters = spooler().enumPrinters;
@@ -141,6 +142,8 @@ std::vector<PrinterEntry> installedPrinters()
     return printers;
 }
 
+} // namespace
+
 std::optional<std::wstring> filePrinter(const std::vector<PrinterEntry> &printers, FileKind kind)
 {
     for (const PrinterEntry &printer : printers) {
@@ -155,7 +158,7 @@ std::optional<std::wstring> filePrinter(const std::vector<PrinterEntry> &printer
     return std::nullopt;
 }
 
-DefaultPrinter defaultPrinter()
+DefaultPrinter GdiReportOutput::defaultPrinter()
 {
     const auto getDefaultPrinter = spooler().getDefaultPrinter;
     if (!getDefaultPrinter)
@@ -174,6 +177,18 @@ DefaultPrinter defaultPrinter()
     name.resize(std::wcslen(name.c_str()));
     return {isReady(name) ? DefaultPrinter::State::Ready : DefaultPrinter::State::NotReady,
             toUtf8(name)};
+}
+
+std::optional<std::wstring> GdiReportOutput::filePrinterFor(FileKind kind)
+{
+    if (!m_printers)
+        m_printers = installedPrinters();
+    return filePrinter(*m_printers, kind);
+}
+
+bool GdiReportOutput::hasFileWriter(FileKind kind)
+{
+    return kind == FileKind::Text || filePrinterFor(kind);
 }
 
 void cancelJob(const std::wstring &printer, int job)

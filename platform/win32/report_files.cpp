@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The saved report's folder and files on Windows: the Documents folder wherever it is redirected,
+// new files that never replace one, their content and their removal.
 
-#include "report_files.h"
+#include "gdi_report_output.h"
 
-#include "printers.h"
 #include "system_library.h"
 #include "utf16.h"
 
@@ -35,7 +36,14 @@ bool canCreateFileIn(const std::wstring &folder)
 
 } // namespace
 
-Folder documentsFolder()
+LocalTime GdiReportOutput::now()
+{
+    SYSTEMTIME time{};
+    GetLocalTime(&time);
+    return {time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute, time.wSecond};
+}
+
+Folder GdiReportOutput::documentsFolder()
 {
     static const HMODULE shell = systemLibrary(L"shell32.dll");
     const auto getKnownFolderPath
@@ -58,14 +66,14 @@ Folder documentsFolder()
     return {toUtf8(folder), exists && canCreateFileIn(folder)};
 }
 
-std::string pathIn(const std::string &folder, const std::string &name)
+std::string GdiReportOutput::pathIn(const std::string &folder, const std::string &name)
 {
     if (folder.empty() || folder.back() == '\\' || folder.back() == '/')
         return folder + name;
     return folder + "\\" + name;
 }
 
-FileCreation createNewFile(const std::string &path)
+FileCreation GdiReportOutput::createNewFile(const std::string &path)
 {
     const HANDLE file = CreateFileW(toUtf16(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -78,7 +86,7 @@ FileCreation createNewFile(const std::string &path)
     return FileCreation::Created;
 }
 
-bool writeFile(const std::string &path, const std::string &content)
+bool GdiReportOutput::writeFile(const std::string &path, const std::string &content)
 {
     const HANDLE opened = CreateFileW(toUtf16(path).c_str(), GENERIC_WRITE, 0, nullptr,
                                       TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -92,7 +100,7 @@ bool writeFile(const std::string &path, const std::string &content)
     return CloseHandle(file.release()) && wrote;
 }
 
-void removeFile(const std::string &path)
+void GdiReportOutput::removeFile(const std::string &path)
 {
     // A spooler whose job was just cancelled may hold the file a moment longer.
     const std::wstring wide = toUtf16(path);
