@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The closure error, the corrections and the adjusted elevations of a route.
 
 #include "adjustment_result.h"
 

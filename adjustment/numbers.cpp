@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Numbers read from replies and written for fields and the report, the same under every locale.
 
 #include "numbers.h"
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Where each line of the report lands on its pages.
 
 #include "page_layout.h"
 

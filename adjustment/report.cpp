@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The report's lines, as the run prints them on the printer surface.
 
 #include "report.h"
 

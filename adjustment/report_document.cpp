@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The report recorded, then printed or saved, and what the user is told of it.
 
 #include "report_document.h"
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The closure and the adjusted elevations shown in the window's fields, step by step.
 
 #include "results_display.h"
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The route asked for, prompt by prompt, each reply checked and confirmed.
 
 #include "route_entry.h"
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// One whole run, and the start button that begins it.
 
 #include "run.h"
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The report laid out as the lines of a text file.
 
 #include "text_file_page.h"
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Where a line too long for the paper is cut.
 
 #include "line_break.h"
 

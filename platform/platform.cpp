@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The fields' names as the window calls them.
 
 #include "platform.h"
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The texts that carry a number: the prompts of a point or segment, and the route summary.
 
 #include "texts.h"
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The Linux program: the application and its one window.
 
 #include "mainwindow.h"
 

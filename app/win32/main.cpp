@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The Windows program: its one window and the message loop.
 
 #include "mainwindow.h"
 

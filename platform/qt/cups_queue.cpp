@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The print plugin's side: the default CUPS queue, its paper, and a PDF job watched to its end.
 
 #include "cups_queue.h"
 

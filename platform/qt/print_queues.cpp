@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The print plugin found beside the program and loaded on first use.
 
 #include "print_queues.h"
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The report measured and drawn as a PDF with Qt, printed on the default queue or saved.
 
 #include "qt_printer_surface.h"
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The program ended through Qt's event loop.
 
 #include "qt_program_end.h"
 

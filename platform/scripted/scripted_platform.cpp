@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// A platform that answers from a script and records every event.
 
 #include "scripted_platform.h"
 

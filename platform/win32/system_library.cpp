@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// DLLs loaded from the system folder only.
 
 #include "system_library.h"
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// UTF-8 to UTF-16 and back: the one place the program's text meets Windows'.
 
 #include "utf16.h"
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The window's fields written through Win32.
 
 #include "win32_field_service.h"
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The program ended by closing its window.
 
 #include "win32_program_end.h"
 
