@@ -83,7 +83,7 @@ TEST_F(Window, EveryControlAndFontIsTheDesignsAtTheScreensDpi)
     // Windows 8.1's step, which Wine never reaches in dpiOf (it has GetDpiForWindow): shcore.dll's
     // GetDpiForMonitor is found and answers for the window's monitor.
     EXPECT_EQ(platform::win32::monitorDpi(window.handle()), dpi);
-    using platform::win32::pixels;
+    using design::pixels;
     const auto check = [this, dpi](const auto &control) {
         HWND handle = window.control(control.name);
         RECT box{};

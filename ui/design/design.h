@@ -6,9 +6,12 @@
 // size in twips (1/1440 inch), caption, font, colour and tab position, the red double frame, the
 // opening size, the rule that names a field for a screen reader, and the prompt boxes' title and
 // buttons. Positions count from the client area's top-left corner and never change. Captions come
-// from texts.h; nothing here knows a toolkit.
+// from texts.h, faces and fonts from typography.h, twips in pixels from units.h; nothing here
+// knows a toolkit.
 
 #include "texts.h"
+#include "typography.h"
+#include "units.h"
 
 #include <array>
 #include <cstddef>
@@ -19,15 +22,6 @@
 namespace design {
 
 namespace texts = adjustment::texts;
-
-// 15 twips make one logical pixel at 96 dots per inch; toolkits scale that on other screens.
-constexpr int twipsPerPixel = 15;
-constexpr int twipsPerPoint = 20;
-
-constexpr int px(int twips)
-{
-    return twips / twipsPerPixel;
-}
 
 // A control's rectangle in twips: top-left corner and size.
 struct Rect
@@ -53,61 +47,6 @@ inline constexpr Rgb lineColour{255, 0, 0};       // the frame's lines
 // text colour (light under a dark theme) would be unreadable on them.
 inline constexpr Rgb captionColour{0, 0, 0};
 // The fields and the prompt and message boxes keep the system's colours.
-
-// A typeface by the name the design gives it and by its English name (the same when it has only
-// one); a toolkit that cannot find either stands in an installed face of the same kind.
-struct Face
-{
-    std::string_view name; // UTF-8
-    std::string_view englishName;
-};
-
-inline constexpr Face sansFace{"Microsoft Sans Serif", "Microsoft Sans Serif"};
-inline constexpr Face songFace{"宋体", "SimSun"};
-
-// The character set a face is asked for with, where a toolkit asks for one (Win32's lfCharSet).
-enum class Charset {
-    Default, // DEFAULT_CHARSET
-    Gb2312,  // GB2312_CHARSET: Simplified Chinese
-};
-
-enum class Font {
-    Standard, // every control but Label1 and Label6
-    Title,    // Label1
-    Heading,  // Label6
-    Boxes,    // the prompt and message boxes' text
-};
-
-struct FontSpec
-{
-    Font font;
-    Face face;
-    double points;
-    bool bold;
-    Charset charset;
-};
-
-inline constexpr std::array<FontSpec, 4> fonts{{
-        {Font::Standard, sansFace, 8.25, true, Charset::Default},
-        {Font::Title, songFace, 15.75, true, Charset::Gb2312},
-        {Font::Heading, songFace, 12, true, Charset::Gb2312},
-        {Font::Boxes, sansFace, 9, false, Charset::Default},
-}};
-
-constexpr const FontSpec &fontSpec(Font font)
-{
-    for (const FontSpec &style : fonts) {
-        if (style.font == font)
-            return style;
-    }
-    return fonts.front();
-}
-
-// A font's height in logical pixels at 96 dots per inch: 8.25 pt is 11 px, 15.75 pt 21 px.
-constexpr int pixelSize(const FontSpec &style)
-{
-    return px(static_cast<int>(style.points * twipsPerPoint + 0.5));
-}
 
 struct Field
 {

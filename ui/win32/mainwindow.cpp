@@ -27,7 +27,7 @@ namespace ui {
 
 namespace {
 
-using platform::win32::pixels;
+using design::pixels;
 using platform::win32::toUtf16;
 
 // The accessibility annotations, from oleacc.dll through COM, so that nothing of it is imported.
