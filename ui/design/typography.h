@@ -7,6 +7,7 @@
 
 #include "units.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -22,6 +23,20 @@ struct Face
 
 inline constexpr Face sansFace{"Microsoft Sans Serif", "Microsoft Sans Serif"};
 inline constexpr Face songFace{"宋体", "SimSun"};
+
+// Whether `name` is one of the face's names, the case of ASCII letters aside, as font systems
+// match names: "simsun" names songFace.
+constexpr bool names(const Face &face, std::string_view name)
+{
+    const auto lower = [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    };
+    const auto same = [lower](std::string_view a, std::string_view b) {
+        return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                          [lower](char x, char y) { return lower(x) == lower(y); });
+    };
+    return same(name, face.name) || same(name, face.englishName);
+}
 
 // The character set a face is asked for with, where a toolkit asks for one (Win32's lfCharSet).
 enum class Charset {
