@@ -9,7 +9,8 @@
 #include "fonts.h"
 #include "utf16.h"
 
-#include <vector>
+#include <array>
+#include <cstddef>
 
 namespace {
 
@@ -29,16 +30,16 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
     HWND window = bench::plainWindow(instance, L"BrannockCaptions");
     if (!window)
         return 1;
-    std::vector<platform::win32::FontHandle> fonts;
-    for (const design::FontSpec &style : design::fonts)
-        fonts.push_back(platform::win32::createFont(style.font, 96));
-    const auto fontOf = [&](design::Font font) {
-        return fonts[static_cast<std::size_t>(font)].get();
+    std::array<platform::win32::FontHandle, design::windowFonts> fonts;
+    for (std::size_t i = 0; i < fonts.size(); ++i)
+        fonts[i] = platform::win32::createFont(static_cast<design::Font>(i), design::logicalDpi);
+    const auto fontOf = [&fonts](const auto &control) {
+        return fonts[static_cast<std::size_t>(design::fontOf(control))].get();
     };
     for (const design::Label &label : design::labels)
-        caption(window, label.box, label.caption, fontOf(label.font));
+        caption(window, label.box, label.caption, fontOf(label));
     for (const design::Button &button : design::buttons)
-        caption(window, button.box, button.caption, fontOf(design::Font::Standard));
+        caption(window, button.box, button.caption, fontOf(button));
     ShowWindow(window, show);
     bench::reportFirstFrame(window);
     DestroyWindow(window);

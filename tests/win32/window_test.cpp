@@ -95,9 +95,7 @@ TEST_F(Window, EveryControlAndFontIsTheDesignsAtTheScreensDpi)
         EXPECT_TRUE(EqualRect(&box, &designed)) << control.name << " at " << box.left << ','
                                                 << box.top << ' ' << box.right << ',' << box.bottom;
         // The font's em height is its design size at 96 dpi scaled to this one, within rounding.
-        design::Font font = design::Font::Standard;
-        if constexpr (requires { control.font; })
-            font = control.font;
+        const design::Font font = design::fontOf(control);
         HDC dc = GetDC(handle);
         SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(handle, WM_GETFONT, 0, 0)));
         TEXTMETRICW metrics{};

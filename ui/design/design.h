@@ -13,6 +13,7 @@
 #include "typography.h"
 #include "units.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -140,6 +141,30 @@ inline constexpr std::array<LineEnds, 8> lines{{
         {"Line7", 5160, 7200, 5160, 9360},
         {"Line8", 9360, 7200, 9360, 9360},
 }};
+
+// The font each control is drawn in: a label's own, the standard font for fields and buttons.
+constexpr Font fontOf(const Label &label)
+{
+    return label.font;
+}
+constexpr Font fontOf(const Field &)
+{
+    return Font::Standard;
+}
+constexpr Font fontOf(const Button &)
+{
+    return Font::Standard;
+}
+
+// The window's controls take the first windowFonts fonts in Font's order (not the boxes' font):
+// a front end makes those once and gives a control the one at the index of fontOf(control).
+inline constexpr std::size_t windowFonts = 3;
+static_assert(std::all_of(labels.begin(), labels.end(),
+                          [](const Label &label) {
+                              return static_cast<std::size_t>(fontOf(label)) < windowFonts;
+                          })
+                      && static_cast<std::size_t>(Font::Standard) < windowFonts,
+              "every control's font is one of the window's");
 
 // Each field's heading label above it and symbol label to its left (none for Text5). They name
 // the field for a screen reader and are its labels.

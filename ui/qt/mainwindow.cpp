@@ -16,6 +16,8 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <array>
+#include <cstddef>
 #include <cstdlib>
 #include <limits>
 #include <utility>
@@ -60,25 +62,22 @@ QRect pixelRect(const design::Rect &box)
 
 // The window's fonts, built once: each names families that are looked up among the installed
 // ones, which costs a walk over the font database.
-struct Fonts
+class Fonts
 {
-    QFont standard = platform::qt::fontFor(design::Font::Standard);
-    QFont title = platform::qt::fontFor(design::Font::Title);
-    QFont heading = platform::qt::fontFor(design::Font::Heading);
-
-    const QFont &of(design::Font font) const
+public:
+    Fonts()
     {
-        switch (font) {
-        case design::Font::Title:
-            return title;
-        case design::Font::Heading:
-            return heading;
-        case design::Font::Standard:
-        case design::Font::Boxes:
-            break;
-        }
-        return standard;
+        for (std::size_t i = 0; i < m_fonts.size(); ++i)
+            m_fonts[i] = platform::qt::fontFor(static_cast<design::Font>(i));
     }
+    template<typename Control>
+    const QFont &of(const Control &control) const
+    {
+        return m_fonts[static_cast<std::size_t>(design::fontOf(control))];
+    }
+
+private:
+    std::array<QFont, design::windowFonts> m_fonts;
 };
 
 void name(QWidget *widget, std::string_view controlName)
@@ -111,7 +110,6 @@ MainWindow::MainWindow(QWidget *parent)
     paint(this, QPalette::Window, design::windowColour);
     setAutoFillBackground(true);
     const Fonts fonts;
-    setFont(fonts.standard);
 
     // Labels and lines first: later siblings are drawn above earlier ones, and fields and
     // buttons must cover the labels' overlapping edges.
@@ -119,7 +117,7 @@ MainWindow::MainWindow(QWidget *parent)
         auto *label = new QLabel(toQString(control.caption), this);
         name(label, control.name);
         label->setGeometry(pixelRect(control.box));
-        label->setFont(fonts.of(control.font));
+        label->setFont(fonts.of(control));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(false);
         label->setAutoFillBackground(true);
@@ -144,6 +142,7 @@ MainWindow::MainWindow(QWidget *parent)
         auto *edit = new QLineEdit(this);
         name(edit, control.name);
         edit->setGeometry(pixelRect(control.box));
+        edit->setFont(fonts.of(control));
         edit->setMaxLength(std::numeric_limits<int>::max());
         focusable.emplace_back(control.tabIndex, edit);
     }
@@ -159,6 +158,7 @@ MainWindow::MainWindow(QWidget *parent)
         auto *button = new QPushButton(toQString(control.caption), this);
         name(button, control.name);
         button->setGeometry(pixelRect(control.box));
+        button->setFont(fonts.of(control));
         // Neither is the default nor the cancel button: Enter and Esc in a field click none.
         button->setAutoDefault(false);
         button->setDefault(false);

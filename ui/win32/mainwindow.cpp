@@ -210,23 +210,20 @@ void MainWindow::createControls(HINSTANCE instance)
 
 void MainWindow::applyDpi()
 {
-    auto standard = platform::win32::createFont(design::Font::Standard, m_dpi);
-    auto title = platform::win32::createFont(design::Font::Title, m_dpi);
-    auto heading = platform::win32::createFont(design::Font::Heading, m_dpi);
-    for (const design::Field &field : design::fields)
-        place(control(field.name), pixelRect(field.box, m_dpi), standard.get());
-    for (const design::Button &button : design::buttons)
-        place(control(button.name), pixelRect(button.box, m_dpi), standard.get());
-    for (const design::Label &label : design::labels) {
-        HFONT font = label.font == design::Font::Title     ? title.get()
-                     : label.font == design::Font::Heading ? heading.get()
-                                                           : standard.get();
-        place(control(label.name), pixelRect(label.box, m_dpi), font);
-    }
+    std::array<platform::win32::FontHandle, design::windowFonts> fonts;
+    for (std::size_t i = 0; i < fonts.size(); ++i)
+        fonts[i] = platform::win32::createFont(static_cast<design::Font>(i), m_dpi);
+    const auto placeAll = [this, &fonts](const auto &controls) {
+        for (const auto &each : controls) {
+            place(control(each.name), pixelRect(each.box, m_dpi),
+                  fonts[static_cast<std::size_t>(design::fontOf(each))].get());
+        }
+    };
+    placeAll(design::fields);
+    placeAll(design::buttons);
+    placeAll(design::labels);
     // The controls use the new fonts now; the old ones go.
-    m_standardFont = std::move(standard);
-    m_titleFont = std::move(title);
-    m_headingFont = std::move(heading);
+    m_fonts = std::move(fonts);
     InvalidateRect(m_window, nullptr, TRUE);
 }
 
@@ -253,7 +250,9 @@ void MainWindow::drawButton(const DRAWITEMSTRUCT &item) const
     std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(item.hwndItem)) + 1, L'\0');
     caption.resize(static_cast<std::size_t>(
             GetWindowTextW(item.hwndItem, caption.data(), static_cast<int>(caption.size()))));
-    HGDIOBJ oldFont = SelectObject(dc, m_standardFont.get());
+    // The button's own font, which applyDpi gave it.
+    HGDIOBJ oldFont = SelectObject(
+            dc, reinterpret_cast<HGDIOBJ>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colour(design::captionColour));
     RECT text = face;

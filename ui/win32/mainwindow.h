@@ -7,6 +7,7 @@
 // scaled by the window's DPI. It holds no data; its click handlers start a run and end the
 // program.
 
+#include "design.h"
 #include "fonts.h"
 #include "win32_field_service.h"
 #include "win32_program_end.h"
@@ -16,6 +17,7 @@
 
 #include <unknwn.h>
 
+#include <array>
 #include <memory>
 #include <string_view>
 
@@ -54,9 +56,7 @@ private:
 
     HWND m_window = nullptr;
     int m_dpi = 96;
-    platform::win32::FontHandle m_standardFont;
-    platform::win32::FontHandle m_titleFont;
-    platform::win32::FontHandle m_headingFont;
+    std::array<platform::win32::FontHandle, design::windowFonts> m_fonts; // by design::Font
     std::unique_ptr<std::remove_pointer_t<HBRUSH>, platform::win32::GdiObjectDeleter> m_windowBrush;
     std::unique_ptr<std::remove_pointer_t<HBRUSH>, platform::win32::GdiObjectDeleter> m_buttonBrush;
     std::unique_ptr<std::remove_pointer_t<HBRUSH>, platform::win32::GdiObjectDeleter> m_lineBrush;
