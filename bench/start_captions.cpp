@@ -22,8 +22,8 @@ namespace {
 
 QRect pixels(const design::Rect &box)
 {
-    using design::px;
-    return {px(box.left), px(box.top), px(box.width), px(box.height)};
+    const design::PixelRect rect = design::pixelRect(box, design::logicalDpi);
+    return {rect.left, rect.top, rect.width, rect.height};
 }
 
 } // namespace

@@ -16,10 +16,10 @@ namespace {
 
 void caption(HWND window, const design::Rect &box, std::string_view text, HFONT font)
 {
+    const design::PixelRect at = design::pixelRect(box, design::logicalDpi);
     HWND label = CreateWindowExW(0, L"STATIC", platform::win32::toUtf16(text).c_str(),
-                                 WS_CHILD | WS_VISIBLE, design::px(box.left), design::px(box.top),
-                                 design::px(box.width), design::px(box.height), window, nullptr,
-                                 nullptr, nullptr);
+                                 WS_CHILD | WS_VISIBLE, at.left, at.top, at.width, at.height,
+                                 window, nullptr, nullptr, nullptr);
     SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 

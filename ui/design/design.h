@@ -130,7 +130,7 @@ inline constexpr std::array<Label, 19> labels{{
         {"Label21", {7200, 8040, 375, 255}, texts::Label21, Font::Standard},
 }};
 
-// One pixel wide, both end points included, so the frame's corners close.
+// Drawn lineWidth() wide, both end points included, so the frame's corners close.
 inline constexpr std::array<LineEnds, 8> lines{{
         {"Line1", 5040, 7080, 9480, 7080},
         {"Line2", 5040, 7080, 5040, 9480},
@@ -165,6 +165,40 @@ static_assert(std::all_of(labels.begin(), labels.end(),
                           })
                       && static_cast<std::size_t>(Font::Standard) < windowFonts,
               "every control's font is one of the window's");
+
+// A rectangle in pixels: top-left corner and size.
+struct PixelRect
+{
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// A control's rectangle at `dpi` dots per inch: each of its twips values in whole pixels, so that
+// it is px() of each at logicalDpi.
+constexpr PixelRect pixelRect(const Rect &box, int dpi)
+{
+    return {pixels(box.left, dpi), pixels(box.top, dpi), pixels(box.width, dpi),
+            pixels(box.height, dpi)};
+}
+
+// A frame line's width at `dpi`: one pixel at logicalDpi, whole multiples of it on denser screens.
+constexpr int lineWidth(int dpi)
+{
+    return std::max(1, dpi / logicalDpi);
+}
+
+// A frame line's rectangle at `dpi`: from its upper or left end, both end points included.
+constexpr PixelRect pixelRect(const LineEnds &line, int dpi)
+{
+    const auto span = [](int a, int b) {
+        return a < b ? b - a : a - b;
+    };
+    return {pixels(std::min(line.x1, line.x2), dpi), pixels(std::min(line.y1, line.y2), dpi),
+            pixels(span(line.x1, line.x2), dpi) + lineWidth(dpi),
+            pixels(span(line.y1, line.y2), dpi) + lineWidth(dpi)};
+}
 
 // Each field's heading label above it and symbol label to its left (none for Text5). They name
 // the field for a screen reader and are its labels.

@@ -18,7 +18,6 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
-#include <cstdlib>
 #include <limits>
 #include <utility>
 #include <vector>
@@ -54,10 +53,12 @@ QString buttonStyle()
             .arg(cssColour(design::buttonColour), cssColour(design::captionColour));
 }
 
-QRect pixelRect(const design::Rect &box)
+// Qt lays out in logical pixels, at 96 dots per inch.
+template<typename Control>
+QRect pixelRect(const Control &control)
 {
-    return {design::px(box.left), design::px(box.top), design::px(box.width),
-            design::px(box.height)};
+    const design::PixelRect box = design::pixelRect(control, design::logicalDpi);
+    return {box.left, box.top, box.width, box.height};
 }
 
 // The window's fonts, built once: each names families that are looked up among the installed
@@ -127,11 +128,7 @@ MainWindow::MainWindow(QWidget *parent)
     for (const design::LineEnds &ends : design::lines) {
         auto *line = new QFrame(this);
         name(line, ends.name);
-        // One pixel wide, both end points included.
-        line->setGeometry(design::px(std::min(ends.x1, ends.x2)),
-                          design::px(std::min(ends.y1, ends.y2)),
-                          design::px(std::abs(ends.x2 - ends.x1)) + 1,
-                          design::px(std::abs(ends.y2 - ends.y1)) + 1);
+        line->setGeometry(pixelRect(ends));
         line->setFrameShape(QFrame::NoFrame);
         line->setAutoFillBackground(true);
         paint(line, QPalette::Window, design::lineColour);

@@ -14,7 +14,6 @@
 #include <oleacc.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,7 +26,6 @@ namespace ui {
 
 namespace {
 
-using design::pixels;
 using platform::win32::toUtf16;
 
 // The accessibility annotations, from oleacc.dll through COM, so that nothing of it is imported.
@@ -50,11 +48,9 @@ COLORREF colour(const design::Rgb &rgb)
     return RGB(rgb.red, rgb.green, rgb.blue);
 }
 
-RECT pixelRect(const design::Rect &box, int dpi)
+RECT rect(const design::PixelRect &box)
 {
-    const int left = pixels(box.left, dpi);
-    const int top = pixels(box.top, dpi);
-    return {left, top, left + pixels(box.width, dpi), top + pixels(box.height, dpi)};
+    return {box.left, box.top, box.left + box.width, box.top + box.height};
 }
 
 template<typename Table>
@@ -102,7 +98,8 @@ MainWindow::MainWindow(HINSTANCE instance)
     m_dpi = platform::win32::dpiOf(m_window);
     createControls(instance);
     applyDpi();
-    const RECT client{0, 0, pixels(design::openWidth, m_dpi), pixels(design::openHeight, m_dpi)};
+    const RECT client{0, 0, design::pixels(design::openWidth, m_dpi),
+                      design::pixels(design::openHeight, m_dpi)};
     const RECT frame = platform::win32::windowRectFor(client, style, 0, m_dpi);
     SetWindowPos(m_window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -215,7 +212,7 @@ void MainWindow::applyDpi()
         fonts[i] = platform::win32::createFont(static_cast<design::Font>(i), m_dpi);
     const auto placeAll = [this, &fonts](const auto &controls) {
         for (const auto &each : controls) {
-            place(control(each.name), pixelRect(each.box, m_dpi),
+            place(control(each.name), rect(design::pixelRect(each.box, m_dpi)),
                   fonts[static_cast<std::size_t>(design::fontOf(each))].get());
         }
     };
@@ -229,13 +226,8 @@ void MainWindow::applyDpi()
 
 void MainWindow::paintLines(HDC dc) const
 {
-    // One pixel wide at 96 dpi, both end points included, so the frame's corners close.
-    const int width = std::max(1, m_dpi / 96);
     for (const design::LineEnds &ends : design::lines) {
-        const int left = pixels(std::min(ends.x1, ends.x2), m_dpi);
-        const int top = pixels(std::min(ends.y1, ends.y2), m_dpi);
-        const RECT line{left, top, left + pixels(std::abs(ends.x2 - ends.x1), m_dpi) + width,
-                        top + pixels(std::abs(ends.y2 - ends.y1), m_dpi) + width};
+        const RECT line = rect(design::pixelRect(ends, m_dpi));
         FillRect(dc, &line, m_lineBrush.get());
     }
 }
