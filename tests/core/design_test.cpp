@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The rules every front end takes from the design: which installed face is the design's, and the
-// pixels of controls and frame lines at a screen's DPI.
+// The rules every front end takes from the design: which installed face is the design's, the
+// focus order, and the pixels of controls and frame lines at a screen's DPI.
 
 #include "design.h"
 
@@ -40,6 +40,17 @@ INSTANTIATE_TEST_SUITE_P(
                         FaceCase{"TrailingBlank", design::songFace, "SimSun ", false},
                         FaceCase{"SansIsNotSong", design::sansFace, "宋体", false}),
         RowName());
+
+TEST(TabOrder, VisitsFieldsAndButtonsByTabIndex)
+{
+    std::vector<std::string_view> names;
+    for (const design::TabStop &stop : design::tabOrder)
+        names.push_back(stop.name);
+    EXPECT_EQ(names, (std::vector<std::string_view>{"Text1", "Text2", "Command1", "Command2",
+                                                    "Text3", "Text4", "Text6", "Text7", "Text8",
+                                                    "Text5", "Text9"}));
+    EXPECT_EQ(design::tabOrder[2].caption, design::buttons[0].caption);
+}
 
 struct PixelCase
 {

@@ -116,15 +116,10 @@ TEST_F(Window, EveryControlAndFontIsTheDesignsAtTheScreensDpi)
 
 TEST_F(Window, FocusStartsInText1AndTabFollowsTheDesignedOrder)
 {
-    std::vector<std::pair<int, std::string_view>> order;
-    for (const auto &field : design::fields)
-        order.emplace_back(field.tabIndex, field.name);
-    for (const auto &button : design::buttons)
-        order.emplace_back(button.tabIndex, button.name);
-    std::sort(order.begin(), order.end());
+    const auto &order = design::tabOrder;
     HWND at = GetFocus();
     for (std::size_t i = 0; i <= order.size(); ++i) {
-        EXPECT_EQ(at, window.control(order[i % order.size()].second)) << "stop " << i;
+        EXPECT_EQ(at, window.control(order[i % order.size()].name)) << "stop " << i;
         at = GetNextDlgTabItem(window.handle(), at, FALSE);
     }
 }

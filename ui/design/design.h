@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace design {
 
@@ -199,6 +200,31 @@ constexpr PixelRect pixelRect(const LineEnds &line, int dpi)
             pixels(span(line.x1, line.x2), dpi) + lineWidth(dpi),
             pixels(span(line.y1, line.y2), dpi) + lineWidth(dpi)};
 }
+
+// A field or a button, in the order Tab visits them.
+struct TabStop
+{
+    std::string_view name;
+    std::string_view caption; // a button's; empty for a field
+    bool button;
+};
+
+// The fields and buttons sorted by tabIndex: the focus starts at the first, Tab wraps after the
+// last.
+inline constexpr std::array<TabStop, fields.size() + buttons.size()> tabOrder = [] {
+    std::array<std::pair<int, TabStop>, fields.size() + buttons.size()> stops{};
+    std::size_t count = 0;
+    for (const Field &field : fields)
+        stops[count++] = {field.tabIndex, {field.name, {}, false}};
+    for (const Button &button : buttons)
+        stops[count++] = {button.tabIndex, {button.name, button.caption, true}};
+    std::sort(stops.begin(), stops.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::array<TabStop, fields.size() + buttons.size()> order{};
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = stops[i].second;
+    return order;
+}();
 
 // Each field's heading label above it and symbol label to its left (none for Text5). They name
 // the field for a screen reader and are its labels.

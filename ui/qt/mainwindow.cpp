@@ -15,12 +15,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <limits>
-#include <utility>
-#include <vector>
 
 namespace ui {
 
@@ -134,14 +131,12 @@ MainWindow::MainWindow(QWidget *parent)
         paint(line, QPalette::Window, design::lineColour);
     }
 
-    std::vector<std::pair<int, QWidget *>> focusable;
     for (const design::Field &control : design::fields) {
         auto *edit = new QLineEdit(this);
         name(edit, control.name);
         edit->setGeometry(pixelRect(control.box));
         edit->setFont(fonts.of(control));
         edit->setMaxLength(std::numeric_limits<int>::max());
-        focusable.emplace_back(control.tabIndex, edit);
     }
     for (const design::FieldLabels &names : design::fieldLabels) {
         auto *field = child<QLineEdit>(this, names.field);
@@ -161,18 +156,17 @@ MainWindow::MainWindow(QWidget *parent)
         button->setDefault(false);
         paint(button, QPalette::Button, design::buttonColour);
         button->setStyleSheet(buttonSheet);
-        focusable.emplace_back(control.tabIndex, button);
     }
     connect(child<QPushButton>(this, "Command1"), &QPushButton::clicked, this,
             &MainWindow::Command1_Click);
     connect(child<QPushButton>(this, "Command2"), &QPushButton::clicked, this,
             &MainWindow::Command2_Click);
 
-    std::sort(focusable.begin(), focusable.end(),
-              [](const auto &a, const auto &b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < focusable.size(); ++i)
-        setTabOrder(focusable[i - 1].second, focusable[i].second);
-    focusable.front().second->setFocus();
+    for (std::size_t i = 1; i < design::tabOrder.size(); ++i) {
+        setTabOrder(child<QWidget>(this, design::tabOrder[i - 1].name),
+                    child<QWidget>(this, design::tabOrder[i].name));
+    }
+    child<QWidget>(this, design::tabOrder.front().name)->setFocus();
 
     resize(design::px(design::openWidth), design::px(design::openHeight));
 }

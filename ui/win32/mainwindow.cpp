@@ -16,7 +16,6 @@
 #include <algorithm>
 #include <string>
 #include <utility>
-#include <vector>
 
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0
@@ -156,26 +155,12 @@ void MainWindow::createControls(HINSTANCE instance)
                         nullptr);
     };
     // Children stack in the order they are made, the first on top, and Tab follows that order:
-    // fields and buttons first, by their tab index, so they cover the labels where they touch.
-    struct Focusable
-    {
-        int tabIndex;
-        std::string_view name;
-        std::string_view caption;
-        bool button;
-    };
-    std::vector<Focusable> focusable;
-    for (const design::Field &field : design::fields)
-        focusable.push_back({field.tabIndex, field.name, {}, false});
-    for (const design::Button &button : design::buttons)
-        focusable.push_back({button.tabIndex, button.name, button.caption, true});
-    std::sort(focusable.begin(), focusable.end(),
-              [](const Focusable &a, const Focusable &b) { return a.tabIndex < b.tabIndex; });
-    for (const Focusable &control : focusable) {
-        if (control.button)
-            make(L"BUTTON", control.name, control.caption, BS_OWNERDRAW | WS_TABSTOP, 0);
+    // fields and buttons first, in the design's tab order, so they cover the labels they touch.
+    for (const design::TabStop &stop : design::tabOrder) {
+        if (stop.button)
+            make(L"BUTTON", stop.name, stop.caption, BS_OWNERDRAW | WS_TABSTOP, 0);
         else
-            make(L"EDIT", control.name, {}, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE);
+            make(L"EDIT", stop.name, {}, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE);
     }
     for (const design::Field &field : design::fields) // no length limit
         SendMessageW(control(field.name), EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
@@ -188,7 +173,7 @@ void MainWindow::createControls(HINSTANCE instance)
     m_fields = std::make_unique<platform::win32::Win32FieldService>(fields);
     m_prompts = std::make_unique<platform::win32::Win32PromptService>(m_window);
     m_programEnd = std::make_unique<platform::win32::Win32ProgramEnd>(m_window);
-    m_lastFocus = control("Text1");
+    m_lastFocus = control(design::tabOrder.front().name);
 
     // Each field's name for a screen reader; without COM's accessibility service the fields keep
     // the names the system gives them.
