@@ -17,6 +17,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -101,6 +102,13 @@ inline constexpr std::array<Field, 9> fields{{
         {"Text8", {8880, 6360, 1215, 285}, 16},
         {"Text9", {4560, 6360, 975, 285}, 20},
 }};
+
+// The prompt box's least width in logical pixels: a short prompt fits on one line, longer ones
+// wrap.
+inline constexpr int promptMinimumWidth = 360;
+// The most characters a field or the prompt box's edit line takes: no limit a user could reach,
+// so a long reply is never cut without a word. (Win32 takes it as its own most, 0x7FFFFFFE.)
+inline constexpr int noLengthLimit = std::numeric_limits<int>::max();
 
 // Neither button is a default or cancel button: Enter and Esc in a field click none.
 inline constexpr std::array<Button, 2> buttons{{

@@ -17,7 +17,6 @@
 
 #include <array>
 #include <cstddef>
-#include <limits>
 
 namespace ui {
 
@@ -136,7 +135,7 @@ MainWindow::MainWindow(QWidget *parent)
         name(edit, control.name);
         edit->setGeometry(pixelRect(control.box));
         edit->setFont(fonts.of(control));
-        edit->setMaxLength(std::numeric_limits<int>::max());
+        edit->setMaxLength(design::noLengthLimit);
     }
     for (const design::FieldLabels &names : design::fieldLabels) {
         auto *field = child<QLineEdit>(this, names.field);

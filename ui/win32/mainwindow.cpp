@@ -162,8 +162,10 @@ void MainWindow::createControls(HINSTANCE instance)
         else
             make(L"EDIT", stop.name, {}, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE);
     }
-    for (const design::Field &field : design::fields) // no length limit
-        SendMessageW(control(field.name), EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
+    for (const design::Field &field : design::fields) {
+        SendMessageW(control(field.name), EM_SETLIMITTEXT,
+                     static_cast<WPARAM>(design::noLengthLimit), 0);
+    }
     for (const design::Label &label : design::labels)
         make(L"STATIC", label.name, label.caption, SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0);
 
