@@ -3,11 +3,12 @@
 #pragma once
 
 // The design of the window Brannock as data, for every front end: each control's name, place and
-// size in twips (1/1440 inch), caption, font, colour and tab position, the red double frame, the
-// opening size, the rule that names a field for a screen reader, and the prompt boxes' title and
-// buttons. Positions count from the client area's top-left corner and never change. Captions come
-// from texts.h, faces and fonts from typography.h, twips in pixels from units.h; nothing here
-// knows a toolkit.
+// size in twips, caption, font, colour and tab position, the red double frame, the opening size,
+// and the prompt boxes' title, buttons and width; with the rules every front end follows: each
+// control's font, the focus order, the controls' and lines' pixels at a DPI, a field's name for a
+// screen reader. Positions count from the client area's top-left corner and never change.
+// Captions come from texts.h, faces and fonts from typography.h, twips (1/1440 inch) and their
+// pixels from units.h; nothing here knows a toolkit.
 
 #include "texts.h"
 #include "typography.h"

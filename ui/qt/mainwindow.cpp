@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The window Brannock in Qt widgets, each placed, coloured and given its font and tab stop as the
+// design says; its click handlers.
 
 #include "mainwindow.h"
 
