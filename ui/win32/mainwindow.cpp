@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The window Brannock in plain Win32: its controls placed and given their fonts at the window's DPI
+// as the design says, its frame and buttons painted, its messages handled.
 
 #include "mainwindow.h"
 
@@ -9,9 +11,6 @@
 #include "report_document.h"
 #include "run.h"
 #include "utf16.h"
-
-#include <ole2.h>
-#include <oleacc.h>
 
 #include <algorithm>
 #include <string>
@@ -26,14 +25,6 @@ namespace ui {
 namespace {
 
 using platform::win32::toUtf16;
-
-// The accessibility annotations, from oleacc.dll through COM, so that nothing of it is imported.
-constexpr GUID accPropServicesClass{
-        0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
-constexpr GUID accPropServicesInterface{
-        0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
-constexpr GUID accNameProperty{
-        0x608d3df8, 0x8128, 0x4aa7, {0xa4, 0x28, 0xf5, 0x5e, 0x49, 0x26, 0x72, 0x91}};
 
 // Identifiers by the control's place in the design's tables.
 constexpr int firstField = 1000;
@@ -58,11 +49,6 @@ int indexIn(const Table &table, std::string_view name)
     const auto found = std::find_if(table.begin(), table.end(),
                                     [name](const auto &control) { return control.name == name; });
     return found == table.end() ? -1 : static_cast<int>(found - table.begin());
-}
-
-IAccPropServices *accessibility(IUnknown *unknown)
-{
-    return static_cast<IAccPropServices *>(unknown);
 }
 
 void place(HWND control, const RECT &box, HFONT font)
@@ -109,23 +95,10 @@ MainWindow::~MainWindow()
     if (!m_window)
         return;
     // Destroyed by its owner, not closed by the user: no quit is posted.
-    clearAnnotations();
+    m_spokenNames.clear();
     HWND window = std::exchange(m_window, nullptr);
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     DestroyWindow(window);
-}
-
-void MainWindow::clearAnnotations()
-{
-    if (!m_accessibility)
-        return;
-    for (const design::Field &field : design::fields) {
-        MSAAPROPID name = accNameProperty;
-        accessibility(m_accessibility)
-                ->ClearHwndProps(control(field.name), static_cast<DWORD>(OBJID_CLIENT),
-                                 CHILDID_SELF, &name, 1);
-    }
-    std::exchange(m_accessibility, nullptr)->Release();
 }
 
 int MainWindow::controlId(std::string_view name)
@@ -176,20 +149,7 @@ void MainWindow::createControls(HINSTANCE instance)
     m_prompts = std::make_unique<platform::win32::Win32PromptService>(m_window);
     m_programEnd = std::make_unique<platform::win32::Win32ProgramEnd>(m_window);
     m_lastFocus = control(design::tabOrder.front().name);
-
-    // Each field's name for a screen reader; without COM's accessibility service the fields keep
-    // the names the system gives them.
-    void *services = nullptr;
-    if (SUCCEEDED(CoCreateInstance(accPropServicesClass, nullptr, CLSCTX_INPROC_SERVER,
-                                   accPropServicesInterface, &services))) {
-        auto *annotations = static_cast<IAccPropServices *>(services);
-        m_accessibility = annotations;
-        for (const design::FieldLabels &names : design::fieldLabels) {
-            annotations->SetHwndPropStr(control(names.field), static_cast<DWORD>(OBJID_CLIENT),
-                                        CHILDID_SELF, accNameProperty,
-                                        toUtf16(design::spokenName(names)).c_str());
-        }
-    }
+    m_spokenNames.set(m_window);
 }
 
 void MainWindow::applyDpi()
@@ -359,7 +319,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         }
         return 0;
     case WM_DESTROY:
-        clearAnnotations();
+        m_spokenNames.clear();
         PostQuitMessage(0);
         return 0;
     case WM_NCDESTROY: {

@@ -9,13 +9,12 @@
 
 #include "design.h"
 #include "fonts.h"
+#include "spoken_names.h"
 #include "win32_field_service.h"
 #include "win32_program_end.h"
 #include "win32_prompt_service.h"
 
 #include <windows.h>
-
-#include <unknwn.h>
 
 #include <array>
 #include <memory>
@@ -51,8 +50,6 @@ private:
     void applyDpi();
     void paintLines(HDC dc) const;
     void drawButton(const DRAWITEMSTRUCT &item) const;
-    // Takes the fields' spoken names off them, while they still exist.
-    void clearAnnotations();
 
     HWND m_window = nullptr;
     int m_dpi = 96;
@@ -61,8 +58,8 @@ private:
     std::unique_ptr<std::remove_pointer_t<HBRUSH>, platform::win32::GdiObjectDeleter> m_buttonBrush;
     std::unique_ptr<std::remove_pointer_t<HBRUSH>, platform::win32::GdiObjectDeleter> m_lineBrush;
     HWND m_lastFocus = nullptr;
-    bool m_running = false;              // a run is under way
-    IUnknown *m_accessibility = nullptr; // the annotations of the fields' spoken names
+    bool m_running = false; // a run is under way
+    SpokenNames m_spokenNames;
     std::unique_ptr<platform::win32::Win32PromptService> m_prompts;
     std::unique_ptr<platform::win32::Win32FieldService> m_fields;
     std::unique_ptr<platform::win32::Win32ProgramEnd> m_programEnd;
