@@ -15,12 +15,15 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include <array>
+#include <cstddef>
+
 namespace {
 
 QRect pixels(const design::Rect &box)
 {
-    using design::px;
-    return {px(box.left), px(box.top), px(box.width), px(box.height)};
+    const design::PixelRect rect = design::pixelRect(box, design::logicalDpi);
+    return {rect.left, rect.top, rect.width, rect.height};
 }
 
 } // namespace
@@ -39,19 +42,21 @@ int main(int argc, char *argv[])
     palette.setColor(QPalette::Window, QColor(192, 255, 255));
     window.setPalette(palette);
     window.setAutoFillBackground(true);
-    const QFont standard = platform::qt::fontFor(Font::Standard);
-    const QFont title = platform::qt::fontFor(Font::Title);
-    const QFont heading = platform::qt::fontFor(Font::Heading);
-    window.setFont(standard);
+    std::array<QFont, windowFonts> fonts;
+    for (std::size_t i = 0; i < fonts.size(); ++i)
+        fonts[i] = platform::qt::fontFor(static_cast<Font>(i));
+    const auto fontOf = [&fonts](const auto &control) {
+        return fonts[static_cast<std::size_t>(design::fontOf(control))];
+    };
     for (const Label &control : labels) {
         auto *label = new QLabel(platform::qt::toQString(control.caption), &window);
         label->setGeometry(pixels(control.box));
-        if (control.font != Font::Standard)
-            label->setFont(control.font == Font::Title ? title : heading);
+        label->setFont(fontOf(control));
     }
     for (const Button &control : buttons) {
         auto *button = new QPushButton(platform::qt::toQString(control.caption), &window);
         button->setGeometry(pixels(control.box));
+        button->setFont(fontOf(control));
     }
     window.resize(px(openWidth), px(openHeight));
     probe.watch(&window);

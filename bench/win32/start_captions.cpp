@@ -9,16 +9,17 @@
 #include "fonts.h"
 #include "utf16.h"
 
-#include <vector>
+#include <array>
+#include <cstddef>
 
 namespace {
 
 void caption(HWND window, const design::Rect &box, std::string_view text, HFONT font)
 {
+    const design::PixelRect at = design::pixelRect(box, design::logicalDpi);
     HWND label = CreateWindowExW(0, L"STATIC", platform::win32::toUtf16(text).c_str(),
-                                 WS_CHILD | WS_VISIBLE, design::px(box.left), design::px(box.top),
-                                 design::px(box.width), design::px(box.height), window, nullptr,
-                                 nullptr, nullptr);
+                                 WS_CHILD | WS_VISIBLE, at.left, at.top, at.width, at.height,
+                                 window, nullptr, nullptr, nullptr);
     SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 
@@ -29,16 +30,16 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
     HWND window = bench::plainWindow(instance, L"BrannockCaptions");
     if (!window)
         return 1;
-    std::vector<platform::win32::FontHandle> fonts;
-    for (const design::FontSpec &style : design::fonts)
-        fonts.push_back(platform::win32::createFont(style.font, 96));
-    const auto fontOf = [&](design::Font font) {
-        return fonts[static_cast<std::size_t>(font)].get();
+    std::array<platform::win32::FontHandle, design::windowFonts> fonts;
+    for (std::size_t i = 0; i < fonts.size(); ++i)
+        fonts[i] = platform::win32::createFont(static_cast<design::Font>(i), design::logicalDpi);
+    const auto fontOf = [&fonts](const auto &control) {
+        return fonts[static_cast<std::size_t>(design::fontOf(control))].get();
     };
     for (const design::Label &label : design::labels)
-        caption(window, label.box, label.caption, fontOf(label.font));
+        caption(window, label.box, label.caption, fontOf(label));
     for (const design::Button &button : design::buttons)
-        caption(window, button.box, button.caption, fontOf(design::Font::Standard));
+        caption(window, button.box, button.caption, fontOf(button));
     ShowWindow(window, show);
     bench::reportFirstFrame(window);
     DestroyWindow(window);

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The design's faces as installed Qt font families.
 
 #include "fonts.h"
 
 #include "text.h"
 
 #include <QFontDatabase>
+
+#include <string>
 
 namespace platform::qt {
 
@@ -13,12 +16,6 @@ namespace {
 QString chineseSans()
 {
     return QStringLiteral("WenQuanYi Zen Hei");
-}
-
-bool names(const design::Face &face, const QString &name)
-{
-    return name.compare(toQString(face.name), Qt::CaseInsensitive) == 0
-           || name.compare(toQString(face.englishName), Qt::CaseInsensitive) == 0;
 }
 
 QStringList installedOnly(const QStringList &wanted)
@@ -37,11 +34,12 @@ QStringList installedOnly(const QStringList &wanted)
 QStringList fontFamilies(const QString &name)
 {
     QStringList families;
-    if (names(design::songFace, name)) {
+    const std::string face = toStdString(name);
+    if (design::names(design::songFace, face)) {
         families = installedOnly({toQString(design::songFace.name),
                                   toQString(design::songFace.englishName),
                                   QStringLiteral("AR PL UMing CN"), chineseSans()});
-    } else if (names(design::sansFace, name)) {
+    } else if (design::names(design::sansFace, face)) {
         // The first Latin sans found, then the Chinese one for Han text.
         const QStringList latin
                 = installedOnly({toQString(design::sansFace.name),

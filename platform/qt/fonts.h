@@ -13,10 +13,10 @@
 
 namespace platform::qt {
 
-// Installed families to try, in order, for a face name: the design's Song face (by either of its
-// names) gives itself where installed, else "AR PL UMing CN"; its sans face gives itself or a
-// Latin sans, with "WenQuanYi Zen Hei" behind it for Chinese text; any other name gives itself
-// with that Chinese fallback behind it. Never empty.
+// Installed families to try, in order, for a face name: the design's Song face (by a name that
+// design::names takes) gives itself where installed, else "AR PL UMing CN"; its sans face gives
+// itself or a Latin sans, with "WenQuanYi Zen Hei" behind it for Chinese text; any other name gives
+// itself with that Chinese fallback behind it. Never empty.
 QStringList fontFamilies(const QString &name);
 
 // A font with the families of `name`, `pixelSize` pixels high, bold or not.

@@ -8,6 +8,7 @@
 #include "print_queues.h"
 #include "text.h"
 #include "texts.h"
+#include "units.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -29,8 +30,8 @@ namespace platform::qt {
 
 namespace {
 
-constexpr double twipsPerInch = 1440.0;
-constexpr double twipsPerPoint = 20.0;
+constexpr double twipsPerInch = design::twipsPerInch;
+constexpr double twipsPerPoint = design::twipsPerPoint;
 // A PDF has no hardware margins: the margin of a saved report (half an inch), as the Windows
 // program's saved PDF and XPS have too.
 constexpr double pdfMarginPoints = fileMarginTwips / twipsPerPoint;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The prompt and message boxes as Qt dialogs.
 
 #include "qt_prompt_service.h"
 
@@ -11,16 +12,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include <limits>
-
 namespace platform::qt {
-
-namespace {
-
-// Wide enough for a short prompt on one line; longer ones wrap.
-constexpr int promptMinimumWidth = 360;
-
-} // namespace
 
 QtPromptService::QtPromptService(QWidget *window)
     : m_window(window)
@@ -36,12 +28,12 @@ std::string QtPromptService::inputBox(const std::string &prompt)
     dialog->setInputMode(QInputDialog::TextInput);
     // The edit line's default limit of 32767 characters would cut a long reply without a word.
     if (auto *line = dialog->findChild<QLineEdit *>())
-        line->setMaxLength(std::numeric_limits<int>::max());
+        line->setMaxLength(design::noLengthLimit);
     dialog->setLabelText(toQString(prompt));
     dialog->setTextValue(QString());
     dialog->setOkButtonText(toQString(design::okCaption));
     dialog->setCancelButtonText(toQString(design::cancelCaption));
-    dialog->setMinimumWidth(promptMinimumWidth);
+    dialog->setMinimumWidth(design::promptMinimumWidth);
     for (QLabel *label : dialog->findChildren<QLabel *>())
         label->setWordWrap(true);
 

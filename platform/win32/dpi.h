@@ -2,8 +2,8 @@
 
 #pragma once
 
-// Dots per inch of a window, and the design's twips in pixels at that density. Functions newer
-// than Windows 7 are looked up at run time.
+// Dots per inch of a window, and logical pixels at that density (the design's twips go through
+// design::pixels). Functions newer than Windows 7 are looked up at run time.
 
 #include <windows.h>
 
@@ -16,12 +16,6 @@ int dpiOf(HWND window);
 // The DPI of the monitor that shows most of the window (Windows 8.1 on); 0 where the system
 // knows none.
 int monitorDpi(HWND window);
-
-// Twips in pixels at `dpi`, cut like design::px, so that 96 dpi gives exactly the design's pixels.
-constexpr int pixels(int twips, int dpi)
-{
-    return twips * dpi / 1440;
-}
 
 // Logical pixels (1/96 inch) at `dpi`.
 constexpr int scaled(int logical, int dpi)

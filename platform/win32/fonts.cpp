@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The design's faces as installed GDI faces, and GDI fonts of them.
 
 #include "fonts.h"
 
@@ -31,16 +32,11 @@ bool installed(const std::wstring &face)
     return found;
 }
 
-bool names(const design::Face &face, std::string_view name)
-{
-    return name == face.name || name == face.englishName;
-}
-
 } // namespace
 
 std::wstring installedFace(std::string_view name)
 {
-    if (!names(design::songFace, name))
+    if (!design::names(design::songFace, name))
         return toUtf16(name);
     for (const std::wstring &face :
          {toUtf16(design::songFace.name), toUtf16(design::songFace.englishName),

@@ -15,9 +15,9 @@
 
 namespace platform::win32 {
 
-// The installed face for a face name: the design's Song face (by either of its names) gives
-// itself where installed, else a face with Chinese glyphs (Microsoft YaHei, SimHei, NSimSun), so
-// that Chinese text never shows as boxes; any other name gives itself, and font linking supplies
+// The installed face for a face name: the design's Song face (by a name that design::names takes)
+// gives itself where installed, else a face with Chinese glyphs (Microsoft YaHei, SimHei, NSimSun),
+// so that Chinese text never shows as boxes; any other name gives itself, and font linking supplies
 // the Chinese glyphs behind it.
 std::wstring installedFace(std::string_view name);
 

@@ -7,6 +7,7 @@
 #include "fonts.h"
 #include "line_break.h"
 #include "texts.h"
+#include "units.h"
 #include "utf16.h"
 
 #include <windows.h>
@@ -19,7 +20,7 @@ namespace platform::win32 {
 
 namespace {
 
-constexpr double twipsPerInch = 1440.0;
+constexpr double twipsPerInch = design::twipsPerInch;
 
 struct DcDeleter
 {

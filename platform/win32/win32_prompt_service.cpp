@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The prompt and message boxes as Win32 dialogs made from templates in memory.
 
 #include "win32_prompt_service.h"
 
@@ -17,8 +18,6 @@ namespace {
 
 // The result of a box that the ending session closed.
 constexpr INT_PTR endedBySession = 100;
-// The edit line takes any length; Windows' default would cut a long paste at 30,000 characters.
-constexpr WPARAM noLimit = 0x7FFFFFFE;
 
 // Logical pixels (1/96 inch), scaled at the box's DPI.
 constexpr int margin = 11;
@@ -27,8 +26,7 @@ constexpr int buttonGap = 6;
 constexpr int buttonWidth = 75;
 constexpr int buttonHeight = 23;
 constexpr int iconSize = 32;
-constexpr int promptMinimumWidth = 360; // the box's, as the Linux box: short prompts on one line
-constexpr int textMaximumWidth = 560;   // longer ones wrap
+constexpr int textMaximumWidth = 560; // a longer prompt wraps
 
 // A dialog template in memory, words in the layout DialogBoxIndirectParamW reads; the controls'
 // places are set when the box opens, in pixels at its DPI.
@@ -119,7 +117,7 @@ void layOut(HWND box, const BoxState &state)
     const int button = std::max({s(buttonWidth), measure(dc, ok, DT_SINGLELINE, 0).first + s(16),
                                  measure(dc, cancel, DT_SINGLELINE, 0).first + s(16)});
     const int iconWidth = state.withLine ? 0 : s(iconSize) + s(gap);
-    const int minimumText = state.withLine ? s(promptMinimumWidth) - 2 * s(margin) : s(160);
+    const int minimumText = state.withLine ? s(design::promptMinimumWidth) - 2 * s(margin) : s(160);
     const int textWidth
             = std::clamp(measure(dc, *state.text, textFormat & ~UINT{DT_WORDBREAK}, 0).first,
                          minimumText, s(textMaximumWidth));
@@ -180,7 +178,9 @@ INT_PTR handle(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
         *state->openBox = box;
         SetDlgItemTextW(box, BoxText, state->text->c_str());
         if (state->withLine) {
-            SendDlgItemMessageW(box, BoxLine, EM_SETLIMITTEXT, noLimit, 0);
+            // Windows' default would cut a long paste at 30,000 characters.
+            SendDlgItemMessageW(box, BoxLine, EM_SETLIMITTEXT,
+                                static_cast<WPARAM>(design::noLengthLimit), 0);
         } else {
             SendDlgItemMessageW(box, BoxIcon, STM_SETICON,
                                 reinterpret_cast<WPARAM>(LoadIconW(nullptr, IDI_INFORMATION)), 0);

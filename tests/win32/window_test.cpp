@@ -83,7 +83,7 @@ TEST_F(Window, EveryControlAndFontIsTheDesignsAtTheScreensDpi)
     // Windows 8.1's step, which Wine never reaches in dpiOf (it has GetDpiForWindow): shcore.dll's
     // GetDpiForMonitor is found and answers for the window's monitor.
     EXPECT_EQ(platform::win32::monitorDpi(window.handle()), dpi);
-    using platform::win32::pixels;
+    using design::pixels;
     const auto check = [this, dpi](const auto &control) {
         HWND handle = window.control(control.name);
         RECT box{};
@@ -95,9 +95,7 @@ TEST_F(Window, EveryControlAndFontIsTheDesignsAtTheScreensDpi)
         EXPECT_TRUE(EqualRect(&box, &designed)) << control.name << " at " << box.left << ','
                                                 << box.top << ' ' << box.right << ',' << box.bottom;
         // The font's em height is its design size at 96 dpi scaled to this one, within rounding.
-        design::Font font = design::Font::Standard;
-        if constexpr (requires { control.font; })
-            font = control.font;
+        const design::Font font = design::fontOf(control);
         HDC dc = GetDC(handle);
         SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(handle, WM_GETFONT, 0, 0)));
         TEXTMETRICW metrics{};
@@ -118,15 +116,10 @@ TEST_F(Window, EveryControlAndFontIsTheDesignsAtTheScreensDpi)
 
 TEST_F(Window, FocusStartsInText1AndTabFollowsTheDesignedOrder)
 {
-    std::vector<std::pair<int, std::string_view>> order;
-    for (const auto &field : design::fields)
-        order.emplace_back(field.tabIndex, field.name);
-    for (const auto &button : design::buttons)
-        order.emplace_back(button.tabIndex, button.name);
-    std::sort(order.begin(), order.end());
+    const auto &order = design::tabOrder;
     HWND at = GetFocus();
     for (std::size_t i = 0; i <= order.size(); ++i) {
-        EXPECT_EQ(at, window.control(order[i % order.size()].second)) << "stop " << i;
+        EXPECT_EQ(at, window.control(order[i % order.size()].name)) << "stop " << i;
         at = GetNextDlgTabItem(window.handle(), at, FALSE);
     }
 }

@@ -3,31 +3,29 @@
 #pragma once
 
 // The design of the window Brannock as data, for every front end: each control's name, place and
-// size in twips (1/1440 inch), caption, font, colour and tab position, the red double frame, the
-// opening size, the rule that names a field for a screen reader, and the prompt boxes' title and
-// buttons. Positions count from the client area's top-left corner and never change. Captions come
-// from texts.h; nothing here knows a toolkit.
+// size in twips, caption, font, colour and tab position, the red double frame, the opening size,
+// and the prompt boxes' title, buttons and width; with the rules every front end follows: each
+// control's font, the focus order, the controls' and lines' pixels at a DPI, a field's name for a
+// screen reader. Positions count from the client area's top-left corner and never change.
+// Captions come from texts.h, faces and fonts from typography.h, twips (1/1440 inch) and their
+// pixels from units.h; nothing here knows a toolkit.
 
 #include "texts.h"
+#include "typography.h"
+#include "units.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace design {
 
 namespace texts = adjustment::texts;
-
-// 15 twips make one logical pixel at 96 dots per inch; toolkits scale that on other screens.
-constexpr int twipsPerPixel = 15;
-constexpr int twipsPerPoint = 20;
-
-constexpr int px(int twips)
-{
-    return twips / twipsPerPixel;
-}
 
 // A control's rectangle in twips: top-left corner and size.
 struct Rect
@@ -53,61 +51,6 @@ inline constexpr Rgb lineColour{255, 0, 0};       // the frame's lines
 // text colour (light under a dark theme) would be unreadable on them.
 inline constexpr Rgb captionColour{0, 0, 0};
 // The fields and the prompt and message boxes keep the system's colours.
-
-// A typeface by the name the design gives it and by its English name (the same when it has only
-// one); a toolkit that cannot find either stands in an installed face of the same kind.
-struct Face
-{
-    std::string_view name; // UTF-8
-    std::string_view englishName;
-};
-
-inline constexpr Face sansFace{"Microsoft Sans Serif", "Microsoft Sans Serif"};
-inline constexpr Face songFace{"宋体", "SimSun"};
-
-// The character set a face is asked for with, where a toolkit asks for one (Win32's lfCharSet).
-enum class Charset {
-    Default, // DEFAULT_CHARSET
-    Gb2312,  // GB2312_CHARSET: Simplified Chinese
-};
-
-enum class Font {
-    Standard, // every control but Label1 and Label6
-    Title,    // Label1
-    Heading,  // Label6
-    Boxes,    // the prompt and message boxes' text
-};
-
-struct FontSpec
-{
-    Font font;
-    Face face;
-    double points;
-    bool bold;
-    Charset charset;
-};
-
-inline constexpr std::array<FontSpec, 4> fonts{{
-        {Font::Standard, sansFace, 8.25, true, Charset::Default},
-        {Font::Title, songFace, 15.75, true, Charset::Gb2312},
-        {Font::Heading, songFace, 12, true, Charset::Gb2312},
-        {Font::Boxes, sansFace, 9, false, Charset::Default},
-}};
-
-constexpr const FontSpec &fontSpec(Font font)
-{
-    for (const FontSpec &style : fonts) {
-        if (style.font == font)
-            return style;
-    }
-    return fonts.front();
-}
-
-// A font's height in logical pixels at 96 dots per inch: 8.25 pt is 11 px, 15.75 pt 21 px.
-constexpr int pixelSize(const FontSpec &style)
-{
-    return px(static_cast<int>(style.points * twipsPerPoint + 0.5));
-}
 
 struct Field
 {
@@ -161,6 +104,13 @@ inline constexpr std::array<Field, 9> fields{{
         {"Text9", {4560, 6360, 975, 285}, 20},
 }};
 
+// The prompt box's least width in logical pixels: a short prompt fits on one line, longer ones
+// wrap.
+inline constexpr int promptMinimumWidth = 360;
+// The most characters a field or the prompt box's edit line takes: no limit a user could reach,
+// so a long reply is never cut without a word. (Win32 takes it as its own most, 0x7FFFFFFE.)
+inline constexpr int noLengthLimit = std::numeric_limits<int>::max();
+
 // Neither button is a default or cancel button: Enter and Esc in a field click none.
 inline constexpr std::array<Button, 2> buttons{{
         {"Command1", {6240, 8520, 975, 495}, 9, texts::Command1},
@@ -190,7 +140,7 @@ inline constexpr std::array<Label, 19> labels{{
         {"Label21", {7200, 8040, 375, 255}, texts::Label21, Font::Standard},
 }};
 
-// One pixel wide, both end points included, so the frame's corners close.
+// Drawn lineWidth() wide, both end points included, so the frame's corners close.
 inline constexpr std::array<LineEnds, 8> lines{{
         {"Line1", 5040, 7080, 9480, 7080},
         {"Line2", 5040, 7080, 5040, 9480},
@@ -201,6 +151,89 @@ inline constexpr std::array<LineEnds, 8> lines{{
         {"Line7", 5160, 7200, 5160, 9360},
         {"Line8", 9360, 7200, 9360, 9360},
 }};
+
+// The font each control is drawn in: a label's own, the standard font for fields and buttons.
+constexpr Font fontOf(const Label &label)
+{
+    return label.font;
+}
+constexpr Font fontOf(const Field &)
+{
+    return Font::Standard;
+}
+constexpr Font fontOf(const Button &)
+{
+    return Font::Standard;
+}
+
+// The window's controls take the first windowFonts fonts in Font's order (not the boxes' font):
+// a front end makes those once and gives a control the one at the index of fontOf(control).
+inline constexpr std::size_t windowFonts = 3;
+static_assert(std::all_of(labels.begin(), labels.end(),
+                          [](const Label &label) {
+                              return static_cast<std::size_t>(fontOf(label)) < windowFonts;
+                          })
+                      && static_cast<std::size_t>(Font::Standard) < windowFonts,
+              "every control's font is one of the window's");
+
+// A rectangle in pixels: top-left corner and size.
+struct PixelRect
+{
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// A control's rectangle at `dpi` dots per inch: each of its twips values in whole pixels, so that
+// it is px() of each at logicalDpi.
+constexpr PixelRect pixelRect(const Rect &box, int dpi)
+{
+    return {pixels(box.left, dpi), pixels(box.top, dpi), pixels(box.width, dpi),
+            pixels(box.height, dpi)};
+}
+
+// A frame line's width at `dpi`: one pixel at logicalDpi, whole multiples of it on denser screens.
+constexpr int lineWidth(int dpi)
+{
+    return std::max(1, dpi / logicalDpi);
+}
+
+// A frame line's rectangle at `dpi`: from its upper or left end, both end points included.
+constexpr PixelRect pixelRect(const LineEnds &line, int dpi)
+{
+    const auto span = [](int a, int b) {
+        return a < b ? b - a : a - b;
+    };
+    return {pixels(std::min(line.x1, line.x2), dpi), pixels(std::min(line.y1, line.y2), dpi),
+            pixels(span(line.x1, line.x2), dpi) + lineWidth(dpi),
+            pixels(span(line.y1, line.y2), dpi) + lineWidth(dpi)};
+}
+
+// A field or a button, in the order Tab visits them.
+struct TabStop
+{
+    std::string_view name;
+    std::string_view caption; // a button's; empty for a field
+    bool button;
+};
+
+// The fields and buttons sorted by tabIndex: the focus starts at the first, Tab wraps after the
+// last.
+inline constexpr std::array<TabStop, fields.size() + buttons.size()> tabOrder = [] {
+    std::array<std::pair<int, TabStop>, fields.size() + buttons.size()> stops{};
+    std::size_t count = 0;
+    for (const Field &field : fields)
+        stops[count++] = {field.tabIndex, {field.name, {}, false}};
+    for (const Button &button : buttons)
+        stops[count++] = {button.tabIndex, {button.name, button.caption, true}};
+    std::sort(stops.begin(), stops.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::array<TabStop, fields.size() + buttons.size()> order{};
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = stops[i].second;
+    return order;
+}();
 
 // Each field's heading label above it and symbol label to its left (none for Text5). They name
 // the field for a screen reader and are its labels.

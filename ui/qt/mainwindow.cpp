@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The window Brannock in Qt widgets, each placed, coloured and given its font and tab stop as the
+// design says; its click handlers.
 
 #include "mainwindow.h"
 
@@ -14,11 +16,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <algorithm>
-#include <cstdlib>
-#include <limits>
-#include <utility>
-#include <vector>
+#include <array>
+#include <cstddef>
 
 namespace ui {
 
@@ -51,33 +50,32 @@ QString buttonStyle()
             .arg(cssColour(design::buttonColour), cssColour(design::captionColour));
 }
 
-QRect pixelRect(const design::Rect &box)
+// Qt lays out in logical pixels, at 96 dots per inch.
+template<typename Control>
+QRect pixelRect(const Control &control)
 {
-    return {design::px(box.left), design::px(box.top), design::px(box.width),
-            design::px(box.height)};
+    const design::PixelRect box = design::pixelRect(control, design::logicalDpi);
+    return {box.left, box.top, box.width, box.height};
 }
 
 // The window's fonts, built once: each names families that are looked up among the installed
 // ones, which costs a walk over the font database.
-struct Fonts
+class Fonts
 {
-    QFont standard = platform::qt::fontFor(design::Font::Standard);
-    QFont title = platform::qt::fontFor(design::Font::Title);
-    QFont heading = platform::qt::fontFor(design::Font::Heading);
-
-    const QFont &of(design::Font font) const
+public:
+    Fonts()
     {
-        switch (font) {
-        case design::Font::Title:
-            return title;
-        case design::Font::Heading:
-            return heading;
-        case design::Font::Standard:
-        case design::Font::Boxes:
-            break;
-        }
-        return standard;
+        for (std::size_t i = 0; i < m_fonts.size(); ++i)
+            m_fonts[i] = platform::qt::fontFor(static_cast<design::Font>(i));
     }
+    template<typename Control>
+    const QFont &of(const Control &control) const
+    {
+        return m_fonts[static_cast<std::size_t>(design::fontOf(control))];
+    }
+
+private:
+    std::array<QFont, design::windowFonts> m_fonts;
 };
 
 void name(QWidget *widget, std::string_view controlName)
@@ -110,7 +108,6 @@ MainWindow::MainWindow(QWidget *parent)
     paint(this, QPalette::Window, design::windowColour);
     setAutoFillBackground(true);
     const Fonts fonts;
-    setFont(fonts.standard);
 
     // Labels and lines first: later siblings are drawn above earlier ones, and fields and
     // buttons must cover the labels' overlapping edges.
@@ -118,7 +115,7 @@ MainWindow::MainWindow(QWidget *parent)
         auto *label = new QLabel(toQString(control.caption), this);
         name(label, control.name);
         label->setGeometry(pixelRect(control.box));
-        label->setFont(fonts.of(control.font));
+        label->setFont(fonts.of(control));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(false);
         label->setAutoFillBackground(true);
@@ -128,23 +125,18 @@ MainWindow::MainWindow(QWidget *parent)
     for (const design::LineEnds &ends : design::lines) {
         auto *line = new QFrame(this);
         name(line, ends.name);
-        // One pixel wide, both end points included.
-        line->setGeometry(design::px(std::min(ends.x1, ends.x2)),
-                          design::px(std::min(ends.y1, ends.y2)),
-                          design::px(std::abs(ends.x2 - ends.x1)) + 1,
-                          design::px(std::abs(ends.y2 - ends.y1)) + 1);
+        line->setGeometry(pixelRect(ends));
         line->setFrameShape(QFrame::NoFrame);
         line->setAutoFillBackground(true);
         paint(line, QPalette::Window, design::lineColour);
     }
 
-    std::vector<std::pair<int, QWidget *>> focusable;
     for (const design::Field &control : design::fields) {
         auto *edit = new QLineEdit(this);
         name(edit, control.name);
         edit->setGeometry(pixelRect(control.box));
-        edit->setMaxLength(std::numeric_limits<int>::max());
-        focusable.emplace_back(control.tabIndex, edit);
+        edit->setFont(fonts.of(control));
+        edit->setMaxLength(design::noLengthLimit);
     }
     for (const design::FieldLabels &names : design::fieldLabels) {
         auto *field = child<QLineEdit>(this, names.field);
@@ -158,23 +150,23 @@ MainWindow::MainWindow(QWidget *parent)
         auto *button = new QPushButton(toQString(control.caption), this);
         name(button, control.name);
         button->setGeometry(pixelRect(control.box));
+        button->setFont(fonts.of(control));
         // Neither is the default nor the cancel button: Enter and Esc in a field click none.
         button->setAutoDefault(false);
         button->setDefault(false);
         paint(button, QPalette::Button, design::buttonColour);
         button->setStyleSheet(buttonSheet);
-        focusable.emplace_back(control.tabIndex, button);
     }
     connect(child<QPushButton>(this, "Command1"), &QPushButton::clicked, this,
             &MainWindow::Command1_Click);
     connect(child<QPushButton>(this, "Command2"), &QPushButton::clicked, this,
             &MainWindow::Command2_Click);
 
-    std::sort(focusable.begin(), focusable.end(),
-              [](const auto &a, const auto &b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < focusable.size(); ++i)
-        setTabOrder(focusable[i - 1].second, focusable[i].second);
-    focusable.front().second->setFocus();
+    for (std::size_t i = 1; i < design::tabOrder.size(); ++i) {
+        setTabOrder(child<QWidget>(this, design::tabOrder[i - 1].name),
+                    child<QWidget>(this, design::tabOrder[i].name));
+    }
+    child<QWidget>(this, design::tabOrder.front().name)->setFocus();
 
     resize(design::px(design::openWidth), design::px(design::openHeight));
 }

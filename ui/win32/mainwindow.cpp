@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The window Brannock in plain Win32: its controls placed and given their fonts at the window's DPI
+// as the design says, its frame and buttons painted, its messages handled.
 
 #include "mainwindow.h"
 
@@ -9,14 +11,9 @@
 #include "run.h"
 #include "utf16.h"
 
-#include <ole2.h>
-#include <oleacc.h>
-
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 #include <utility>
-#include <vector>
 
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0
@@ -26,16 +23,7 @@ namespace ui {
 
 namespace {
 
-using platform::win32::pixels;
 using platform::win32::toUtf16;
-
-// The accessibility annotations, from oleacc.dll through COM, so that nothing of it is imported.
-constexpr GUID accPropServicesClass{
-        0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
-constexpr GUID accPropServicesInterface{
-        0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
-constexpr GUID accNameProperty{
-        0x608d3df8, 0x8128, 0x4aa7, {0xa4, 0x28, 0xf5, 0x5e, 0x49, 0x26, 0x72, 0x91}};
 
 // Identifiers by the control's place in the design's tables.
 constexpr int firstField = 1000;
@@ -49,11 +37,9 @@ COLORREF colour(const design::Rgb &rgb)
     return RGB(rgb.red, rgb.green, rgb.blue);
 }
 
-RECT pixelRect(const design::Rect &box, int dpi)
+RECT rect(const design::PixelRect &box)
 {
-    const int left = pixels(box.left, dpi);
-    const int top = pixels(box.top, dpi);
-    return {left, top, left + pixels(box.width, dpi), top + pixels(box.height, dpi)};
+    return {box.left, box.top, box.left + box.width, box.top + box.height};
 }
 
 template<typename Table>
@@ -62,11 +48,6 @@ int indexIn(const Table &table, std::string_view name)
     const auto found = std::find_if(table.begin(), table.end(),
                                     [name](const auto &control) { return control.name == name; });
     return found == table.end() ? -1 : static_cast<int>(found - table.begin());
-}
-
-IAccPropServices *accessibility(IUnknown *unknown)
-{
-    return static_cast<IAccPropServices *>(unknown);
 }
 
 void place(HWND control, const RECT &box, HFONT font)
@@ -101,7 +82,8 @@ MainWindow::MainWindow(HINSTANCE instance)
     m_dpi = platform::win32::dpiOf(m_window);
     createControls(instance);
     applyDpi();
-    const RECT client{0, 0, pixels(design::openWidth, m_dpi), pixels(design::openHeight, m_dpi)};
+    const RECT client{0, 0, design::pixels(design::openWidth, m_dpi),
+                      design::pixels(design::openHeight, m_dpi)};
     const RECT frame = platform::win32::windowRectFor(client, style, 0, m_dpi);
     SetWindowPos(m_window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -112,23 +94,10 @@ MainWindow::~MainWindow()
     if (!m_window)
         return;
     // Destroyed by its owner, not closed by the user: no quit is posted.
-    clearAnnotations();
+    m_spokenNames.clear();
     HWND window = std::exchange(m_window, nullptr);
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     DestroyWindow(window);
-}
-
-void MainWindow::clearAnnotations()
-{
-    if (!m_accessibility)
-        return;
-    for (const design::Field &field : design::fields) {
-        MSAAPROPID name = accNameProperty;
-        accessibility(m_accessibility)
-                ->ClearHwndProps(control(field.name), static_cast<DWORD>(OBJID_CLIENT),
-                                 CHILDID_SELF, &name, 1);
-    }
-    std::exchange(m_accessibility, nullptr)->Release();
 }
 
 int MainWindow::controlId(std::string_view name)
@@ -158,29 +127,17 @@ void MainWindow::createControls(HINSTANCE instance)
                         nullptr);
     };
     // Children stack in the order they are made, the first on top, and Tab follows that order:
-    // fields and buttons first, by their tab index, so they cover the labels where they touch.
-    struct Focusable
-    {
-        int tabIndex;
-        std::string_view name;
-        std::string_view caption;
-        bool button;
-    };
-    std::vector<Focusable> focusable;
-    for (const design::Field &field : design::fields)
-        focusable.push_back({field.tabIndex, field.name, {}, false});
-    for (const design::Button &button : design::buttons)
-        focusable.push_back({button.tabIndex, button.name, button.caption, true});
-    std::sort(focusable.begin(), focusable.end(),
-              [](const Focusable &a, const Focusable &b) { return a.tabIndex < b.tabIndex; });
-    for (const Focusable &control : focusable) {
-        if (control.button)
-            make(L"BUTTON", control.name, control.caption, BS_OWNERDRAW | WS_TABSTOP, 0);
+    // fields and buttons first, in the design's tab order, so they cover the labels they touch.
+    for (const design::TabStop &stop : design::tabOrder) {
+        if (stop.button)
+            make(L"BUTTON", stop.name, stop.caption, BS_OWNERDRAW | WS_TABSTOP, 0);
         else
-            make(L"EDIT", control.name, {}, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE);
+            make(L"EDIT", stop.name, {}, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE);
     }
-    for (const design::Field &field : design::fields) // no length limit
-        SendMessageW(control(field.name), EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
+    for (const design::Field &field : design::fields) {
+        SendMessageW(control(field.name), EM_SETLIMITTEXT,
+                     static_cast<WPARAM>(design::noLengthLimit), 0);
+    }
     for (const design::Label &label : design::labels)
         make(L"STATIC", label.name, label.caption, SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0);
 
@@ -190,54 +147,33 @@ void MainWindow::createControls(HINSTANCE instance)
     m_fields = std::make_unique<platform::win32::Win32FieldService>(fields);
     m_prompts = std::make_unique<platform::win32::Win32PromptService>(m_window);
     m_programEnd = std::make_unique<platform::win32::Win32ProgramEnd>(m_window);
-    m_lastFocus = control("Text1");
-
-    // Each field's name for a screen reader; without COM's accessibility service the fields keep
-    // the names the system gives them.
-    void *services = nullptr;
-    if (SUCCEEDED(CoCreateInstance(accPropServicesClass, nullptr, CLSCTX_INPROC_SERVER,
-                                   accPropServicesInterface, &services))) {
-        auto *annotations = static_cast<IAccPropServices *>(services);
-        m_accessibility = annotations;
-        for (const design::FieldLabels &names : design::fieldLabels) {
-            annotations->SetHwndPropStr(control(names.field), static_cast<DWORD>(OBJID_CLIENT),
-                                        CHILDID_SELF, accNameProperty,
-                                        toUtf16(design::spokenName(names)).c_str());
-        }
-    }
+    m_lastFocus = control(design::tabOrder.front().name);
+    m_spokenNames.set(m_window);
 }
 
 void MainWindow::applyDpi()
 {
-    auto standard = platform::win32::createFont(design::Font::Standard, m_dpi);
-    auto title = platform::win32::createFont(design::Font::Title, m_dpi);
-    auto heading = platform::win32::createFont(design::Font::Heading, m_dpi);
-    for (const design::Field &field : design::fields)
-        place(control(field.name), pixelRect(field.box, m_dpi), standard.get());
-    for (const design::Button &button : design::buttons)
-        place(control(button.name), pixelRect(button.box, m_dpi), standard.get());
-    for (const design::Label &label : design::labels) {
-        HFONT font = label.font == design::Font::Title     ? title.get()
-                     : label.font == design::Font::Heading ? heading.get()
-                                                           : standard.get();
-        place(control(label.name), pixelRect(label.box, m_dpi), font);
-    }
+    std::array<platform::win32::FontHandle, design::windowFonts> fonts;
+    for (std::size_t i = 0; i < fonts.size(); ++i)
+        fonts[i] = platform::win32::createFont(static_cast<design::Font>(i), m_dpi);
+    const auto placeAll = [this, &fonts](const auto &controls) {
+        for (const auto &each : controls) {
+            place(control(each.name), rect(design::pixelRect(each.box, m_dpi)),
+                  fonts[static_cast<std::size_t>(design::fontOf(each))].get());
+        }
+    };
+    placeAll(design::fields);
+    placeAll(design::buttons);
+    placeAll(design::labels);
     // The controls use the new fonts now; the old ones go.
-    m_standardFont = std::move(standard);
-    m_titleFont = std::move(title);
-    m_headingFont = std::move(heading);
+    m_fonts = std::move(fonts);
     InvalidateRect(m_window, nullptr, TRUE);
 }
 
 void MainWindow::paintLines(HDC dc) const
 {
-    // One pixel wide at 96 dpi, both end points included, so the frame's corners close.
-    const int width = std::max(1, m_dpi / 96);
     for (const design::LineEnds &ends : design::lines) {
-        const int left = pixels(std::min(ends.x1, ends.x2), m_dpi);
-        const int top = pixels(std::min(ends.y1, ends.y2), m_dpi);
-        const RECT line{left, top, left + pixels(std::abs(ends.x2 - ends.x1), m_dpi) + width,
-                        top + pixels(std::abs(ends.y2 - ends.y1), m_dpi) + width};
+        const RECT line = rect(design::pixelRect(ends, m_dpi));
         FillRect(dc, &line, m_lineBrush.get());
     }
 }
@@ -252,7 +188,9 @@ void MainWindow::drawButton(const DRAWITEMSTRUCT &item) const
     std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(item.hwndItem)) + 1, L'\0');
     caption.resize(static_cast<std::size_t>(
             GetWindowTextW(item.hwndItem, caption.data(), static_cast<int>(caption.size()))));
-    HGDIOBJ oldFont = SelectObject(dc, m_standardFont.get());
+    // The button's own font, which applyDpi gave it.
+    HGDIOBJ oldFont = SelectObject(
+            dc, reinterpret_cast<HGDIOBJ>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colour(design::captionColour));
     RECT text = face;
@@ -364,7 +302,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         }
         return 0;
     case WM_DESTROY:
-        clearAnnotations();
+        m_spokenNames.clear();
         PostQuitMessage(0);
         return 0;
     case WM_NCDESTROY: {

@@ -7,16 +7,17 @@
 // scaled by the window's DPI. It holds no data; its click handlers start a run and end the
 // program.
 
+#include "design.h"
 #include "fonts.h"
 #include "run.h"
+#include "spoken_names.h"
 #include "win32_field_service.h"
 #include "win32_program_end.h"
 #include "win32_prompt_service.h"
 
 #include <windows.h>
 
-#include <unknwn.h>
-
+#include <array>
 #include <memory>
 #include <string_view>
 
@@ -50,19 +51,15 @@ private:
     void applyDpi();
     void paintLines(HDC dc) const;
     void drawButton(const DRAWITEMSTRUCT &item) const;
-    // Takes the fields' spoken names off them, while they still exist.
-    void clearAnnotations();
 
     HWND m_window = nullptr;
     int m_dpi = 96;
-    platform::win32::FontHandle m_standardFont;
-    platform::win32::FontHandle m_titleFont;
-    platform::win32::FontHandle m_headingFont;
+    std::array<platform::win32::FontHandle, design::windowFonts> m_fonts; // by design::Font
     std::unique_ptr<std::remove_pointer_t<HBRUSH>, platform::win32::GdiObjectDeleter> m_windowBrush;
     std::unique_ptr<std::remove_pointer_t<HBRUSH>, platform::win32::GdiObjectDeleter> m_buttonBrush;
     std::unique_ptr<std::remove_pointer_t<HBRUSH>, platform::win32::GdiObjectDeleter> m_lineBrush;
     HWND m_lastFocus = nullptr;
-    IUnknown *m_accessibility = nullptr; // the annotations of the fields' spoken names
+    SpokenNames m_spokenNames;
     std::unique_ptr<platform::win32::Win32PromptService> m_prompts;
     std::unique_ptr<platform::win32::Win32FieldService> m_fields;
     std::unique_ptr<platform::win32::Win32ProgramEnd> m_programEnd;
