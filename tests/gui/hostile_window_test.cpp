@@ -6,6 +6,7 @@
 
 #include "pdf_text.h"
 #include "prompt_answerer.h"
+#include "routes.h"
 #include "row_name.h"
 
 #include "mainwindow.h"
@@ -30,12 +31,8 @@
 
 namespace {
 
+using kit::q;
 namespace texts = adjustment::texts;
-
-QString q(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 // A prompt asked again: the problem on its own line above the prompt as first asked.
 QString again(std::string_view problem, const QString &prompt)
@@ -95,16 +92,11 @@ constexpr qsizetype paperWideLine = 1000;
 
 // Every completed run below enters the same route in its own way: points start, P1, closing
 // with Ha 10, Hb 10.5, height differences 0.2 and 0.31 and distances 120 and 280 (or 12.5 and
-// 27.5), so the closure is 10 mm and P1 comes out at 10.197.
+// 27.5), so the closure is 10 mm and P1 comes out at 10.197: the example's report.
 QStringList reportFor(const QString &start, const QString &point, const QString &closing)
 {
-    return {QStringLiteral("Tarnovel"),
-            QStringLiteral("起始点") + start + QStringLiteral(" 高程  :   Ha=10.000 米"),
-            QStringLiteral("闭合点") + closing + QStringLiteral(" 高程  :   Hb=10.500 米"),
-            start + QStringLiteral(" :10.000 米"),
-            point + QStringLiteral(" :10.197 米"),
-            closing + QStringLiteral(" :10.500 米"),
-            QStringLiteral("路线闭合差 : fh=0.010 米")};
+    return blanksFolded(
+            kit::exampleReport(start.toStdString(), point.toStdString(), closing.toStdString()));
 }
 
 // What the fields show before the click: the user may type into them.

@@ -8,6 +8,7 @@
 #include "routes.h"
 
 #include "mainwindow.h"
+#include "texts.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -20,10 +21,10 @@
 
 namespace {
 
-const QStringList exampleReplies = routes::exampleReplies();
-const QStringList exampleReport = routes::exampleReport();
+using kit::q;
+namespace texts = adjustment::texts;
 
-const QString savedNoPrinter = QStringLiteral("未找到可用的打印机，报告已保存为 PDF 文件：");
+const QStringList exampleReplies = q(kit::exampleRoute().replies);
 
 class RunThroughTheWindow : public ::testing::Test
 {
@@ -56,7 +57,7 @@ protected:
         }
         const QStringList lines = messages.first().split(QLatin1Char('\n'));
         EXPECT_EQ(lines.size(), 2);
-        EXPECT_EQ(lines.first(), savedNoPrinter);
+        EXPECT_EQ(lines.first(), q(texts::SavedNoPrinter));
         return lines.last();
     }
 
@@ -94,15 +95,11 @@ TEST_F(RunThroughTheWindow, WalksTheExampleFillsTheFieldsAndSavesTheReport)
     };
     clickCommand1();
 
-    ASSERT_EQ(answerer.asked.size(), 21);
-    EXPECT_EQ(answerer.asked.first(), QStringLiteral("请输入待定点的点数 N  : (不包括闭合点在内)"));
-    EXPECT_EQ(answerer.asked.last(),
-              QStringLiteral("需要显示待定点的高程，请输入 M 不等于零的任意数"));
-    EXPECT_EQ(fields(), QStringList({QStringLiteral(" 10.000"), QStringLiteral(" 10.5"),
-                                     QStringLiteral("  400"), QStringLiteral(" 0.31"),
-                                     QStringLiteral("  附合水准路线共有1个待定点"),
-                                     QStringLiteral("  B"), QStringLiteral("10.5"),
-                                     QStringLiteral("10毫米"), QStringLiteral(" P1")}));
+    const QStringList prompts = q(kit::examplePrompts());
+    ASSERT_EQ(answerer.asked.size(), prompts.size());
+    EXPECT_EQ(answerer.asked.first(), prompts.first());
+    EXPECT_EQ(answerer.asked.last(), prompts.last());
+    EXPECT_EQ(fields(), q(kit::exampleFields()));
 
     const QFileInfo pdf(savedPdf(answerer.messages));
     EXPECT_TRUE(pdf.isAbsolute());
@@ -113,7 +110,7 @@ TEST_F(RunThroughTheWindow, WalksTheExampleFillsTheFieldsAndSavesTheReport)
                         .hasMatch())
             << pdf.fileName().toStdString();
     int pages = 0;
-    EXPECT_EQ(pdfTextLines(pdf.filePath(), &pages), blanksFolded(exampleReport));
+    EXPECT_EQ(pdfTextLines(pdf.filePath(), &pages), blanksFolded(kit::exampleRoute().report));
     EXPECT_EQ(pages, 1);
 }
 
@@ -122,7 +119,7 @@ TEST_F(RunThroughTheWindow, ASecondClickStartsANewRunOverTheFirstRunsFields)
     {
         PromptAnswerer first(exampleReplies, &window);
         clickCommand1();
-        ASSERT_EQ(first.asked.size(), 21);
+        ASSERT_EQ(first.asked.size(), exampleReplies.size());
     }
     const QStringList afterFirstRun = fields();
 
@@ -141,14 +138,14 @@ TEST_F(RunThroughTheWindow, ASecondClickStartsANewRunOverTheFirstRunsFields)
 
 TEST_F(RunThroughTheWindow, WalksTheLongRouteAndSavesAReportOfSeveralPages)
 {
-    const QStringList replies = routes::longRouteReplies();
+    const kit::Route route = kit::longRoute();
+    const QStringList replies = q(route.replies);
     PromptAnswerer answerer(replies, &window);
     clickCommand1();
 
     EXPECT_EQ(answerer.asked.size(), replies.size());
     int pages = 0;
-    EXPECT_EQ(pdfTextLines(savedPdf(answerer.messages), &pages),
-              blanksFolded(routes::longRouteReport()));
+    EXPECT_EQ(pdfTextLines(savedPdf(answerer.messages), &pages), blanksFolded(route.report));
     EXPECT_GT(pages, 1);
 }
 

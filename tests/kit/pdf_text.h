@@ -2,7 +2,9 @@
 
 #pragma once
 
-// Reads a PDF's text with pdftotext in drawing order.
+// Reads a PDF's text with pdftotext in drawing order, as the report's expected lines are compared.
+
+#include "qt_text.h"
 
 #include <QProcess>
 #include <QRect>
@@ -11,13 +13,8 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
-// QString in gtest's messages as text rather than bytes; found by argument-dependent lookup.
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
+#include <string>
+#include <vector>
 
 // A PDF carries glyphs at positions, not blank characters: pdftotext rebuilds the blanks from
 // the gaps, so a run of blanks comes back as one. Lines are compared with runs of blanks made
@@ -32,6 +29,17 @@ inline QStringList blanksFolded(const QStringList &lines)
     QStringList folded;
     for (const QString &line : lines)
         folded << blanksFolded(line);
+    return folded;
+}
+
+// A report's printed lines as pdftotext gives them back: the empty ones left out, blanks folded.
+inline QStringList blanksFolded(const std::vector<std::string> &printed)
+{
+    QStringList folded;
+    for (const std::string &line : printed) {
+        if (!line.empty())
+            folded << blanksFolded(kit::q(line));
+    }
     return folded;
 }
 
