@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of the adjustment: the computation alone on a route of 1,000,000 points, and a whole
-// scripted run of the largest route (9,999 points) from entry to the printed report.
+// scripted run of the largest route (9,999 points, the test kit's rising route) from entry to the
+// printed report.
 
 #include "adjustment_result.h"
 #include "run.h"
 
 #include "scripted_platform.h"
+
+#include "routes.h"
 
 #include <benchmark/benchmark.h>
 
@@ -44,21 +47,10 @@ void BM_Computation(benchmark::State &state)
 }
 BENCHMARK(BM_Computation)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
-std::vector<std::string> repliesFor(long points)
-{
-    std::vector<std::string> replies = {std::to_string(points), "100", "", "101", "", "A"};
-    for (long i = 1; i <= points + 1; ++i) {
-        replies.push_back(i <= points ? "P" + std::to_string(i) : "B");
-        replies.insert(replies.end(), {std::to_string(50 + i % 97), "", "0.0001", ""});
-    }
-    replies.insert(replies.end(), static_cast<std::size_t>(points + 2), "");
-    return replies;
-}
-
 void BM_WholeRun(benchmark::State &state)
 {
     const long points = state.range(0);
-    const auto replies = repliesFor(points);
+    const auto replies = kit::risingRoute(kit::risingNames(int(points))).replies;
     for (auto _ : state) {
         platform::ScriptedPlatform platform(replies);
         auto services = platform.services();
