@@ -16,9 +16,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <charconv>
-#include <cstring>
-
 namespace {
 
 void click(QWidget *button)
@@ -37,9 +34,7 @@ void click(QWidget *button)
 
 int main(int argc, char *argv[])
 {
-    int points = 30;
-    if (argc > 1)
-        std::from_chars(argv[1], argv[1] + std::strlen(argv[1]), points);
+    const int points = bench::countArgument(argc, argv, 30);
     QApplication app(argc, argv);
     bench::setUpLikeTheProgram();
 

@@ -21,7 +21,7 @@ namespace texts = adjustment::texts;
 
 namespace {
 
-using Lines = std::vector<std::string>;
+using kit::Lines;
 
 std::string ask(std::string_view prompt)
 {
