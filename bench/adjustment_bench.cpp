@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of the adjustment: the computation alone on a route of 1,000,000 points, and a whole
 // scripted run of the largest route (9,999 points, the test kit's rising route) from entry to the
-// printed report.
+// printed report. The routes come from the test kit.
 
 #include "adjustment_result.h"
 #include "run.h"
@@ -18,24 +18,9 @@
 
 namespace {
 
-adjustment::LevelingRoute bigRoute(long points)
-{
-    adjustment::LevelingRoute route;
-    route.createArrays(points + 1);
-    route.haValue = 100.0;
-    route.hbValue = 100.0 + 0.001 * static_cast<double>(points + 1) + 0.012;
-    for (std::size_t i = 1; i < route.S.size(); ++i) {
-        route.S[i] = 50.0 + static_cast<double>(i % 97);
-        route.DH[i] = 0.001 + 0.0001 * static_cast<double>(i % 13) - 0.0006;
-        route.SumS += route.S[i];
-        route.SumDH += route.DH[i];
-    }
-    return route;
-}
-
 void BM_Computation(benchmark::State &state)
 {
-    const auto route = bigRoute(state.range(0));
+    const auto route = kit::bigLevelingRoute(state.range(0));
     for (auto _ : state) {
         auto result = adjustment::computeAdjustment(route);
         benchmark::DoNotOptimize(result.H.data());

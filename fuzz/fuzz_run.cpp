@@ -3,8 +3,9 @@
 // When they run out the user presses Enter at every prompt and abandons when asked, so every run
 // must end a few prompts later; one that asks more aborts. A first byte from 0x01 to 0x05 is
 // not a reply: it picks how the printed document ends (printed, saved, not saved).
-// Every run must then have the properties kit::brokenRunProperty checks: a completed run printed
-// one document whose lines match what the window showed.
+// Every run must then have the properties kit::checkRun checks, or the fuzzer stops on the
+// exception it throws: a completed run printed one document whose lines match what the window
+// showed.
 
 #include "run.h"
 
@@ -14,8 +15,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -27,14 +26,6 @@ using platform::ScriptedPlatform;
 namespace {
 
 constexpr std::size_t kMaxReplies = 4096;
-
-void require(bool holds, const char *property, const std::string &text = {})
-{
-    if (holds)
-        return;
-    std::fprintf(stderr, "broken: %s [%s]\n", property, text.c_str());
-    std::abort();
-}
 
 std::vector<std::string> splitReplies(std::string_view bytes)
 {
@@ -73,12 +64,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     ScriptedPlatform platform(splitReplies(bytes));
     platform.setPrintOutcome(PrintOutcome{ending.first, ending.second, "/tmp/Tarnovel.pdf"});
     const kit::EnterThenAbandon after(platform, [](const std::string &prompt) {
-        require(false, "the run ends a few prompts after the replies", prompt);
+        throw kit::BrokenProperty("the run ends a few prompts after the replies [" + prompt + "]");
     });
     auto services = platform.services();
 
-    const adjustment::RunEnd end = adjustment::performRun(services);
-    const std::string broken = kit::brokenRunProperty(platform, end, ending.first);
-    require(broken.empty(), "run", broken);
+    kit::checkRun(platform, adjustment::performRun(services), ending.first);
     return 0;
 }

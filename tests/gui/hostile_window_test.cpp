@@ -266,9 +266,7 @@ std::vector<Scenario> scenarios()
               type(Step, QStringLiteral("0")),
               type(Step, QStringLiteral("0"))},
              End::Completed,
-             {QStringLiteral(" 10.000"), QStringLiteral(" 10.5"), QStringLiteral("  400"),
-              QStringLiteral(" 0.31"), Summary1, QStringLiteral("  B"), QStringLiteral("10.5"),
-              QStringLiteral("10毫米"), QStringLiteral(" P1")},
+             q(kit::exampleFields()),
              reportFor(QStringLiteral("A"), QStringLiteral("P1"), QStringLiteral("B"))},
 
             {"ZeroAfterCancelAtTheFirstPromptAbandons",

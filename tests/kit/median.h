@@ -2,26 +2,20 @@
 
 #pragma once
 
-// The median of repeated measurements, for the benches on every platform.
+// The median of repeated measurements, for the benches on every platform: the middle value, or
+// the mean of the two middle ones of an even count; 0 for none.
 
 #include <algorithm>
-#include <cstddef>
 #include <vector>
 
 namespace kit {
 
-// The middle value, or the mean of the two middle ones of an even count; 0 for none.
 template<class Value>
 double median(std::vector<Value> values)
 {
-    if (values.empty())
-        return 0;
     std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 == 1
-                   ? static_cast<double>(values[middle])
-                   : (static_cast<double>(values[middle - 1]) + static_cast<double>(values[middle]))
-                             / 2;
+    const std::size_t n = values.size();
+    return n == 0 ? 0 : (double(values[(n - 1) / 2]) + double(values[n / 2])) / 2;
 }
 
 } // namespace kit

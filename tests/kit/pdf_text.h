@@ -2,17 +2,25 @@
 
 #pragma once
 
-// Reads a PDF's text with pdftotext in drawing order, as the report's expected lines are compared.
+// Reads PDFs with poppler's tools: their text in drawing order, compared with a report's expected
+// lines, their pages, and the ink on a page. The output of cups-pdf is redistilled by Ghostscript
+// into Type 3 fonts, so its text cannot be read back; a rendered page shows whether anything was
+// printed on it.
 
 #include "qt_text.h"
+#include "routes.h"
 
+#include <QFileInfo>
+#include <QImage>
 #include <QProcess>
 #include <QRect>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,6 +51,20 @@ inline QStringList blanksFolded(const std::vector<std::string> &printed)
     return folded;
 }
 
+// What one of poppler's tools writes on its standard output; nothing when it fails or takes more
+// than a minute.
+inline std::optional<QByteArray> popplerOutput(const QString &tool, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit
+        && process.exitCode() == 0)
+        return process.readAllStandardOutput();
+    process.kill();
+    process.waitForFinished();
+    return std::nullopt;
+}
+
 // The non-empty lines of a PDF's text, blanks folded, in the order they were drawn; the page
 // count from pdftotext's form feeds. Given an area of the page in points, only the text inside.
 inline QStringList pdfTextLines(const QString &path, int *pageCount = nullptr,
@@ -56,13 +78,13 @@ inline QStringList pdfTextLines(const QString &path, int *pageCount = nullptr,
                   << QString::number(area.width()) << QStringLiteral("-H")
                   << QString::number(area.height());
     }
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), arguments << path << QStringLiteral("-"));
-    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0) {
+    const auto output
+            = popplerOutput(QStringLiteral("pdftotext"), arguments << path << QStringLiteral("-"));
+    if (!output) {
         ADD_FAILURE() << "pdftotext failed on " << path.toStdString();
         return {};
     }
-    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    const QString text = QString::fromUtf8(*output);
     if (pageCount)
         *pageCount = int(text.count(QLatin1Char('\f')));
     QStringList lines;
@@ -92,3 +114,56 @@ inline QStringList joinedAs(QStringList printed, const QStringList &expected)
     }
     return joined + printed;
 }
+
+namespace kit {
+
+// The page count pdfinfo reports; -1 when pdfinfo cannot read the file.
+inline int pdfPageCount(const QString &path)
+{
+    const auto info = popplerOutput(QStringLiteral("pdfinfo"), {path});
+    const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)$"),
+                                                             QRegularExpression::MultilineOption)
+                                                  .match(QString::fromLatin1(info.value_or("")));
+    return pages.hasMatch() ? pages.captured(1).toInt() : -1;
+}
+
+// Dark pixels (grey level under 160 of 255) on the page, numbered from 1, rendered in grey at
+// 36 dpi, coarse enough to be quick, fine enough that a line of 10 pt text darkens whole pixels;
+// -1 when it cannot be rendered.
+inline int inkedPixels(const QString &path, int page)
+{
+    const QString number = QString::number(page);
+    const auto pgm
+            = popplerOutput(QStringLiteral("pdftoppm"),
+                            {QStringLiteral("-gray"), QStringLiteral("-r"), QStringLiteral("36"),
+                             QStringLiteral("-f"), number, QStringLiteral("-l"), number,
+                             QStringLiteral("-singlefile"), path});
+    const QImage image
+            = QImage::fromData(pgm.value_or(""), "PGM").convertToFormat(QImage::Format_Grayscale8);
+    if (image.isNull())
+        return -1;
+    int inked = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar *line = image.constScanLine(y);
+        for (int x = 0; x < image.width(); ++x)
+            inked += line[x] < 160 ? 1 : 0;
+    }
+    return inked;
+}
+
+// Checks a report saved as a PDF: where it is, its name, and the example's lines on one page.
+inline void expectSavedExample(const QString &path, const QString &folder)
+{
+    const QFileInfo pdf(path);
+    EXPECT_TRUE(pdf.isAbsolute()) << path.toStdString();
+    EXPECT_EQ(pdf.absolutePath(), folder);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Brannock-\\d{8}-\\d{6}(-\\d+)?\\.pdf$"))
+                        .match(pdf.fileName())
+                        .hasMatch())
+            << pdf.fileName().toStdString();
+    int pages = 0;
+    EXPECT_EQ(pdfTextLines(path, &pages), blanksFolded(exampleRoute().report));
+    EXPECT_EQ(pages, 1);
+}
+
+} // namespace kit

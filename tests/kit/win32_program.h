@@ -12,26 +12,18 @@
 
 namespace kit {
 
-// The path of the program of that name in this program's folder.
-inline std::wstring besideThisProgram(std::wstring_view name)
+// Starts the program of that name in this program's folder, its standard output into `output`
+// when given (an inheritable handle); whether it started. The caller closes the child's handles.
+inline bool startBeside(std::wstring_view name, PROCESS_INFORMATION &child, HANDLE output = nullptr)
 {
     std::wstring path(MAX_PATH, L'\0');
     path.resize(GetModuleFileNameW(nullptr, path.data(), MAX_PATH));
-    return path.substr(0, path.find_last_of(L"\\/") + 1).append(name);
-}
-
-// Starts the program of that name beside this one, its standard output into `output` when given
-// (an inheritable handle); whether it started. The caller closes the child's handles.
-inline bool startBeside(std::wstring_view name, PROCESS_INFORMATION &child, HANDLE output = nullptr)
-{
-    std::wstring path = besideThisProgram(name);
+    path = path.substr(0, path.find_last_of(L"\\/") + 1).append(name);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    if (output) {
-        startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdOutput = output;
-        startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-    }
+    startup.dwFlags = output ? STARTF_USESTDHANDLES : 0;
+    startup.hStdOutput = output;
+    startup.hStdError = output ? GetStdHandle(STD_ERROR_HANDLE) : nullptr;
     return CreateProcessW(path.c_str(), path.data(), nullptr, nullptr, output ? TRUE : FALSE, 0,
                           nullptr, nullptr, &startup, &child);
 }

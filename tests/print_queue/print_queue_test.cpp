@@ -4,7 +4,6 @@
 // a private scheduler or nothing, and a temporary home whose documents folder takes the report
 // when printing is impossible.
 
-#include "pdf_pages.h"
 #include "private_cups.h"
 
 #include "pdf_text.h"
@@ -24,7 +23,6 @@
 #include <QJsonObject>
 #include <QLibraryInfo>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -98,21 +96,6 @@ QStringList messageLines(const WindowRun &run)
     return run.messages.size() == 1 ? run.messages.first().split(QLatin1Char('\n')) : QStringList();
 }
 
-// Checks a report saved as a PDF: where it is, its name, and the example's lines on one page.
-void expectSavedExample(const QString &path, const QString &folder)
-{
-    const QFileInfo pdf(path);
-    EXPECT_TRUE(pdf.isAbsolute()) << path.toStdString();
-    EXPECT_EQ(pdf.absolutePath(), folder);
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Brannock-\\d{8}-\\d{6}(-\\d+)?\\.pdf$"))
-                        .match(pdf.fileName())
-                        .hasMatch())
-            << pdf.fileName().toStdString();
-    int pages = 0;
-    EXPECT_EQ(pdfTextLines(path, &pages), blanksFolded(kit::exampleRoute().report));
-    EXPECT_EQ(pages, 1);
-}
-
 // Starts a private scheduler for the test, or skips the test with the reason.
 #define START_PRIVATE_CUPS(cups) \
     auto cups = std::make_unique<PrivateCups>(); \
@@ -183,10 +166,10 @@ TEST_P(PrintedOnTheDefaultQueue, TheJobCompletesAndEveryPageOfTheReportHasInk)
     EXPECT_LE(pages, routeCase.maxPages);
 
     // What cups-pdf printed has the same pages, none of them blank.
-    const int printedPages = print_queue::pdfPageCount(printed);
+    const int printedPages = kit::pdfPageCount(printed);
     EXPECT_EQ(printedPages, pages);
     for (int page = 1; page <= printedPages; ++page)
-        EXPECT_GT(print_queue::inkedPixels(printed, page), 0) << "page " << page;
+        EXPECT_GT(kit::inkedPixels(printed, page), 0) << "page " << page;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -236,7 +219,7 @@ TEST_P(NoPrinter, SavesTheReportInTheDocumentsFolderAndSaysSo)
     const QStringList message = messageLines(run);
     ASSERT_EQ(message.size(), 2) << run.messages.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(message[0], savedNoPrinter);
-    expectSavedExample(message[1], documents);
+    kit::expectSavedExample(message[1], documents);
     if (cups) {
         EXPECT_EQ(cups->jobIds(), QList<int>());
     }
@@ -315,7 +298,7 @@ TEST_P(RefusingQueue, SavesTheReportAndSaysPrintingFailed)
                                             cups->jobIds(QStringLiteral("not-completed")))
                                  << "; saved: " << QFileInfo::exists(home.documents());
     EXPECT_EQ(message[0], savedAfterFailure);
-    expectSavedExample(message[1], home.documents());
+    kit::expectSavedExample(message[1], home.documents());
     // Saved instead of printed, not as well: no job waits to come out when the queue resumes.
     EXPECT_EQ(cups->jobIds(QStringLiteral("not-completed")), QList<int>());
     EXPECT_EQ(cups->printedFiles(), QStringList());
@@ -424,7 +407,7 @@ TEST_P(TakenName, TakesTheNextFreeSuffixAndOverwritesNothing)
                                + QStringLiteral(".pdf");
     EXPECT_EQ(existing.count(unsuffixed), 1u) << saved.toStdString();
     EXPECT_EQ(existing.count(saved), 0u) << saved.toStdString();
-    expectSavedExample(message[1], home.documents());
+    kit::expectSavedExample(message[1], home.documents());
 
     for (const auto &[name, contents] : existing) {
         QFile file(QDir(home.documents()).filePath(name));
@@ -466,8 +449,8 @@ TEST_P(InkCheck, TellsABlankPageFromAPrintedOne)
     ASSERT_TRUE(gs.waitForFinished(30000) && gs.exitCode() == 0)
             << "Ghostscript (a dependency of cups-pdf) is needed: "
             << gs.errorString().toStdString();
-    ASSERT_EQ(print_queue::pdfPageCount(pdf), 1);
-    const int inked = print_queue::inkedPixels(pdf, 1);
+    ASSERT_EQ(kit::pdfPageCount(pdf), 1);
+    const int inked = kit::inkedPixels(pdf, 1);
     if (GetParam().inked) {
         EXPECT_GT(inked, 0);
     } else {

@@ -7,7 +7,6 @@
 // (kit::writeWindowRunResult). The exit status is 0 when every prompt was expected.
 
 #include "prompt_answerer.h"
-#include "qt_test_main.h"
 #include "qt_text.h"
 #include "routes.h"
 #include "window_run_result.h"
@@ -54,8 +53,3 @@ TEST(WindowRun, AnswersEveryPromptOfTheRouteAndEnds)
 }
 
 } // namespace
-
-int main(int argc, char *argv[])
-{
-    return kit::runQtTests(argc, argv, kit::Home::Inherited);
-}
