@@ -8,16 +8,14 @@
 #include "prompt_answerer.h"
 #include "routes.h"
 #include "row_name.h"
+#include "shown_window.h"
 
-#include "mainwindow.h"
 #include "texts.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -334,33 +332,13 @@ QStringList savedReports()
     return QDir(QDir::home().filePath(QStringLiteral("Documents"))).entryList(QDir::Files);
 }
 
-class HostileReplies : public ::testing::TestWithParam<Scenario>
+class HostileReplies : public kit::ShownWindow<::testing::TestWithParam<Scenario>>
 {
 protected:
     void SetUp() override
     {
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        ShownWindow::SetUp();
         window.installEventFilter(&paintCounter);
-    }
-
-    QLineEdit *field(int number) const
-    {
-        return window.findChild<QLineEdit *>(QStringLiteral("Text%1").arg(number));
-    }
-
-    QStringList fields() const
-    {
-        QStringList texts;
-        for (int number = 1; number <= 9; ++number)
-            texts << field(number)->text();
-        return texts;
-    }
-
-    void clickCommand1()
-    {
-        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("Command1")),
-                          Qt::LeftButton);
     }
 
     void checkRun(const Scenario &scenario, const PromptAnswerer &user,
@@ -419,7 +397,6 @@ protected:
         EXPECT_TRUE(fields() == shownBefore) << "the next, abandoned run changed the fields";
     }
 
-    ui::MainWindow window;
     PaintCounter paintCounter;
 };
 

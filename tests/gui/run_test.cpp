@@ -6,16 +6,13 @@
 #include "pdf_text.h"
 #include "prompt_answerer.h"
 #include "routes.h"
+#include "shown_window.h"
 
-#include "mainwindow.h"
 #include "texts.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -26,28 +23,9 @@ namespace texts = adjustment::texts;
 
 const QStringList exampleReplies = q(kit::exampleRoute().replies);
 
-class RunThroughTheWindow : public ::testing::Test
+class RunThroughTheWindow : public kit::ShownWindow<>
 {
 protected:
-    void SetUp() override
-    {
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    }
-
-    QString field(int number) const
-    {
-        return window.findChild<QLineEdit *>(QStringLiteral("Text%1").arg(number))->text();
-    }
-
-    QStringList fields() const
-    {
-        QStringList texts;
-        for (int number = 1; number <= 9; ++number)
-            texts << field(number);
-        return texts;
-    }
-
     // The path of the PDF that the run's one message says the report was saved as.
     static QString savedPdf(const QStringList &messages)
     {
@@ -60,14 +38,6 @@ protected:
         EXPECT_EQ(lines.first(), q(texts::SavedNoPrinter));
         return lines.last();
     }
-
-    void clickCommand1()
-    {
-        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("Command1")),
-                          Qt::LeftButton);
-    }
-
-    ui::MainWindow window;
 };
 
 TEST_F(RunThroughTheWindow, WalksTheExampleFillsTheFieldsAndSavesTheReport)
@@ -86,11 +56,11 @@ TEST_F(RunThroughTheWindow, WalksTheExampleFillsTheFieldsAndSavesTheReport)
         }
         // While a confirmation is open the value it asks about is in its field.
         if (index == 2) {
-            EXPECT_EQ(field(1), QStringLiteral(" 10"));
+            EXPECT_EQ(field(1)->text(), QStringLiteral(" 10"));
         } else if (index == 4) {
-            EXPECT_EQ(field(1), QStringLiteral(" 10.000"));
+            EXPECT_EQ(field(1)->text(), QStringLiteral(" 10.000"));
         } else if (index == 17) {
-            EXPECT_EQ(field(4), QStringLiteral(" 0.31"));
+            EXPECT_EQ(field(4)->text(), QStringLiteral(" 0.31"));
         }
     };
     clickCommand1();

@@ -15,7 +15,6 @@
 #include <cmath>
 #include <cstddef>
 #include <functional>
-#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>

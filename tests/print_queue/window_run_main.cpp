@@ -9,20 +9,19 @@
 #include "prompt_answerer.h"
 #include "qt_text.h"
 #include "routes.h"
+#include "shown_window.h"
 #include "window_run_result.h"
-
-#include "mainwindow.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QPushButton>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(WindowRun, AnswersEveryPromptOfTheRouteAndEnds)
+using WindowRun = kit::ShownWindow<>;
+
+TEST_F(WindowRun, AnswersEveryPromptOfTheRouteAndEnds)
 {
     const kit::Route *route = kit::namedRoute(qgetenv("BRANNOCK_RUN_ROUTE").toStdString());
     const QString resultPath = qEnvironmentVariable("BRANNOCK_RUN_RESULT");
@@ -30,15 +29,11 @@ TEST(WindowRun, AnswersEveryPromptOfTheRouteAndEnds)
     ASSERT_NE(route, nullptr) << qgetenv("BRANNOCK_RUN_ROUTE").toStdString();
     const QStringList replies = kit::q(route->replies);
 
-    ui::MainWindow window;
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     std::vector<std::string> messages;
     int prompts = 0;
     {
         PromptAnswerer answerer(replies);
-        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("Command1")),
-                          Qt::LeftButton);
+        clickCommand1();
         prompts = int(answerer.asked.size());
         for (const QString &message : answerer.messages)
             messages.push_back(message.toStdString());
