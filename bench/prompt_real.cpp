@@ -6,7 +6,6 @@
 
 #include "round_trips.h"
 
-#include "qt_text.h"
 #include "routes.h"
 
 #include "mainwindow.h"
@@ -39,7 +38,10 @@ int main(int argc, char *argv[])
     bench::setUpLikeTheProgram();
 
     ui::MainWindow window;
-    bench::RoundTrips roundTrips(kit::q(kit::risingRoute(kit::risingNames(points)).replies));
+    QStringList replies;
+    for (const std::string &reply : kit::risingRoute(kit::risingNames(points)).replies)
+        replies << QString::fromStdString(reply);
+    bench::RoundTrips roundTrips(replies);
     window.show();
     QTimer::singleShot(0, &window, [&] {
         // The run lasts as long as the click: its prompt boxes run their own event loops.

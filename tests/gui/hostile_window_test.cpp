@@ -91,11 +91,6 @@ constexpr qsizetype paperWideLine = 1000;
 // Every completed run below enters the same route in its own way: points start, P1, closing
 // with Ha 10, Hb 10.5, height differences 0.2 and 0.31 and distances 120 and 280 (or 12.5 and
 // 27.5), so the closure is 10 mm and P1 comes out at 10.197: the example's report.
-QStringList reportFor(const QString &start, const QString &point, const QString &closing)
-{
-    return blanksFolded(
-            kit::exampleReport(start.toStdString(), point.toStdString(), closing.toStdString()));
-}
 
 // What the fields show before the click: the user may type into them.
 const QStringList before = {QStringLiteral("t1"), QStringLiteral("t2"), QStringLiteral("t3"),
@@ -177,7 +172,7 @@ std::vector<Scenario> scenarios()
              {QStringLiteral(" 10"), QStringLiteral(" 10.5"), QStringLiteral("  400"),
               QStringLiteral(" 0.31"), Summary1, QStringLiteral("  B"), QStringLiteral("10.5"),
               QStringLiteral("10毫米"), QStringLiteral(" P1")},
-             reportFor(QString(), QStringLiteral("P1"), QStringLiteral("B"))},
+             blanksFolded(kit::exampleReport("", "P1", "B"))},
 
             {"FullWidthDigitsAndIdeographicStopsReadAsNumbers",
              {type(P1, QStringLiteral("１")), type(P2, QStringLiteral("１０．０００")),
@@ -194,7 +189,7 @@ std::vector<Scenario> scenarios()
              {QStringLiteral(" １０．０００"), QStringLiteral(" １０。５"), QStringLiteral("  40"),
               QStringLiteral(" 0.31"), Summary1, QStringLiteral("  丙"), QStringLiteral("10.5"),
               QStringLiteral("10毫米"), QStringLiteral(" 乙")},
-             reportFor(QStringLiteral("甲"), QStringLiteral("乙"), QStringLiteral("丙"))},
+             blanksFolded(kit::exampleReport("甲", "乙", "丙"))},
 
             {"HundredThousandCharacterRepliesAreRefusedAsNumbersAndKeptAsNames",
              {paste(P1, huge(u"x")),
@@ -226,7 +221,7 @@ std::vector<Scenario> scenarios()
              {QStringLiteral(" 10"), QStringLiteral(" 10.5") + huge(u"0").mid(4),
               QStringLiteral("  400"), QStringLiteral(" 0.31"), Summary1, QStringLiteral("  B"),
               QStringLiteral("10.5"), QStringLiteral("10毫米"), QStringLiteral(" ") + hugeName},
-             reportFor(QStringLiteral("A"), hugeName, QStringLiteral("B"))},
+             blanksFolded(kit::exampleReport("A", hugeName.toStdString(), "B"))},
 
             {"ZeroAtEveryConfirmationAsksForTheValueAgain",
              {type(P1, QStringLiteral("1")),
@@ -265,7 +260,7 @@ std::vector<Scenario> scenarios()
               type(Step, QStringLiteral("0"))},
              End::Completed,
              q(kit::exampleFields()),
-             reportFor(QStringLiteral("A"), QStringLiteral("P1"), QStringLiteral("B"))},
+             blanksFolded(kit::exampleRoute().report)},
 
             {"ZeroAfterCancelAtTheFirstPromptAbandons",
              {cancel(P1), type(Abandon, QStringLiteral("0"))},

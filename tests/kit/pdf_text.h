@@ -2,12 +2,10 @@
 
 #pragma once
 
-// Reads PDFs with poppler's tools: their text in drawing order, compared with a report's expected
-// lines, their pages, and the ink on a page. The output of cups-pdf is redistilled by Ghostscript
-// into Type 3 fonts, so its text cannot be read back; a rendered page shows whether anything was
-// printed on it.
+// Reads PDFs with poppler's tools to compare them with the kit's expected lines, as Qt strings:
+// their text in drawing order, their pages, and the ink on a page (cups-pdf's copy, redistilled
+// by Ghostscript into Type 3 fonts, has no text to read back).
 
-#include "qt_text.h"
 #include "routes.h"
 
 #include <QFileInfo>
@@ -21,8 +19,34 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
+
+// QString in gtest's messages as text rather than bytes; found by argument-dependent lookup.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace kit {
+
+// The kit's UTF-8 texts as Qt's.
+inline QString q(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+inline QStringList q(const std::vector<std::string> &lines)
+{
+    QStringList list;
+    for (const std::string &line : lines)
+        list << q(line);
+    return list;
+}
+
+} // namespace kit
 
 // A PDF carries glyphs at positions, not blank characters: pdftotext rebuilds the blanks from
 // the gaps, so a run of blanks comes back as one. Lines are compared with runs of blanks made

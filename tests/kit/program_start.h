@@ -3,8 +3,7 @@
 #pragma once
 
 // Starts the programs the tests drive, each in a process group of its own, so that one that does
-// not end is stopped with everything it started (Wine, its server, an Xvfb), its scripts'
-// clean-up included; and names the Windows build's window run, which they start under Wine.
+// not end is stopped with all it started (Wine, an Xvfb), its scripts' clean-up included.
 
 #include <QFileInfo>
 #include <QProcess>
@@ -37,8 +36,7 @@ inline bool startProgram(QProcess &process, const QStringList &command,
     return process.waitForStarted(10000);
 }
 
-// Waits up to timeoutMs for the program to end by itself, and stops it otherwise; whether it
-// ended by itself.
+// Waits up to timeoutMs for the program to end, and stops it otherwise; whether it ended itself.
 inline bool endProgram(QProcess &process, int timeoutMs)
 {
     const bool ended = process.waitForFinished(timeoutMs);

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The one main of the Qt test programs: offscreen unless a platform is named, so the tests also
-// run where ctest lists them, and the program's font. Built with KIT_PRIVATE_HOME for a suite
-// whose windows save reports in this process: a temporary home with no printer; without it for
-// the print queue tests and their window run, which live in the home their starter gives.
+// The main of the Qt test programs: offscreen unless a platform is named, so the tests also run
+// where ctest lists them, the program's font, and with KIT_PRIVATE_HOME a temporary home with no
+// printer, for a suite whose windows save reports; else the home its starter gave.
 
 #include "temporary_home.h"
 

@@ -23,7 +23,7 @@
 namespace kit {
 
 // Answers a scripted run once its replies are used up as a user who gives up would: Enter at
-// every prompt, zero at the abandon question. The run must then end within the bounds below;
+// every prompt, zero at the abandon question; the run must then end within the bounds below.
 // `onOverrun`, when given, is called with the prompt that passes one, before it is answered.
 struct EnterThenAbandon
 {

@@ -2,9 +2,8 @@
 
 #pragma once
 
-// A home folder of a test's own, for the test process or a program it starts: the documents
-// folder that takes saved reports, the per-user settings of Qt and CUPS, and no print scheduler,
-// so nothing of the machine's user is read or written.
+// A home of a test's own, for its process or a program it starts: documents folder, Qt's and
+// CUPS's settings, no print scheduler; nothing of the machine's user is read or written.
 
 #include <QDir>
 #include <QFile>

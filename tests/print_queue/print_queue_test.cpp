@@ -38,10 +38,6 @@ using print_queue::PrivateCups;
 namespace texts = adjustment::texts;
 
 const QString queueName = QStringLiteral("Brannock_PDF");
-const QString savedNoPrinter = q(texts::SavedNoPrinter);
-const QString savedAfterFailure = q(texts::SavedAfterFailure);
-const QString notSaved = q(texts::NotSavedNoPrinter);
-const QString folderNotWritable = q(texts::FolderNotWritable);
 constexpr int exampleTimeoutMs = 60000;
 constexpr int longRouteTimeoutMs = 240000;
 constexpr int jobTimeoutMs = 120000;
@@ -218,7 +214,7 @@ TEST_P(NoPrinter, SavesTheReportInTheDocumentsFolderAndSaysSo)
     EXPECT_EQ(run.prompts, 21);
     const QStringList message = messageLines(run);
     ASSERT_EQ(message.size(), 2) << run.messages.join(QLatin1Char('|')).toStdString();
-    EXPECT_EQ(message[0], savedNoPrinter);
+    EXPECT_EQ(message[0], q(texts::SavedNoPrinter));
     kit::expectSavedExample(message[1], documents);
     if (cups) {
         EXPECT_EQ(cups->jobIds(), QList<int>());
@@ -297,7 +293,7 @@ TEST_P(RefusingQueue, SavesTheReportAndSaysPrintingFailed)
                                  << ::testing::PrintToString(
                                             cups->jobIds(QStringLiteral("not-completed")))
                                  << "; saved: " << QFileInfo::exists(home.documents());
-    EXPECT_EQ(message[0], savedAfterFailure);
+    EXPECT_EQ(message[0], q(texts::SavedAfterFailure));
     kit::expectSavedExample(message[1], home.documents());
     // Saved instead of printed, not as well: no job waits to come out when the queue resumes.
     EXPECT_EQ(cups->jobIds(QStringLiteral("not-completed")), QList<int>());
@@ -347,8 +343,8 @@ TEST_P(UnwritableDocuments, SaysNothingCouldBeSavedAndTheRunEnds)
     EXPECT_EQ(run.prompts, 21);
     const QStringList message = messageLines(run);
     ASSERT_EQ(message.size(), 2) << run.messages.join(QLatin1Char('|')).toStdString();
-    EXPECT_EQ(message[0], notSaved);
-    EXPECT_EQ(message[1], folderNotWritable + documents);
+    EXPECT_EQ(message[0], q(texts::NotSavedNoPrinter));
+    EXPECT_EQ(message[1], q(texts::FolderNotWritable) + documents);
     // The file in the way is left as it was.
     ASSERT_TRUE(blocker.open(QIODevice::ReadOnly));
     EXPECT_EQ(blocker.readAll(), QByteArray("not a folder"));
@@ -398,7 +394,7 @@ TEST_P(TakenName, TakesTheNextFreeSuffixAndOverwritesNothing)
     ASSERT_TRUE(run.ended) << run.output.toStdString();
     const QStringList message = messageLines(run);
     ASSERT_EQ(message.size(), 2) << run.messages.join(QLatin1Char('|')).toStdString();
-    EXPECT_EQ(message[0], savedNoPrinter);
+    EXPECT_EQ(message[0], q(texts::SavedNoPrinter));
     const QString saved = QFileInfo(message[1]).fileName();
     EXPECT_TRUE(saved.endsWith(QString::fromLatin1(taken.expectedSuffix) + QStringLiteral(".pdf")))
             << saved.toStdString();

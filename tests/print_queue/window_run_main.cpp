@@ -6,8 +6,8 @@
 // button of every message box, and writes what it saw to the file named by BRANNOCK_RUN_RESULT
 // (kit::writeWindowRunResult). The exit status is 0 when every prompt was expected.
 
+#include "pdf_text.h"
 #include "prompt_answerer.h"
-#include "qt_text.h"
 #include "routes.h"
 #include "shown_window.h"
 #include "window_run_result.h"
