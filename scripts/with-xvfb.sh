@@ -6,6 +6,7 @@
 # reports as a skipped test. Listing a test program's tests (--gtest_list_tests) needs no display.
 # Usage: scripts/with-xvfb.sh command [argument...]
 set -u
+# shellcheck source-path=SCRIPTDIR source=../tests/kit/display_server.sh
 . "$(dirname "$0")/../tests/kit/display_server.sh" "$@"
 
 command -v Xvfb >/dev/null 2>&1 || skip "Xvfb is not installed (Debian package xvfb)"

@@ -5,6 +5,7 @@
 # program ends. When weston cannot start, says why and exits 77, which ctest reports as a skipped
 # test. Listing the tests needs no compositor.
 set -u
+# shellcheck source-path=SCRIPTDIR source=../kit/display_server.sh
 . "$(dirname "$0")/../kit/display_server.sh" "$@"
 
 command -v weston >/dev/null 2>&1 || skip "weston is not installed"

@@ -1,4 +1,5 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
+# shellcheck shell=bash
 # What the display wrappers (scripts/with-xvfb.sh, tests/gui/run_under_weston.sh) share; they
 # source it with their arguments. Listing tests (--gtest_list_tests) needs no display.
 
