@@ -17,8 +17,6 @@ namespace kit {
 class TemporaryHome
 {
 public:
-    TemporaryHome() = default;
-    TemporaryHome(const TemporaryHome &) = delete;
     // Gives the process its own home back when this one was made current.
     ~TemporaryHome()
     {

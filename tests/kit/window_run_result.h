@@ -32,10 +32,7 @@ inline bool writeWindowRunResult(const std::filesystem::path &path, std::size_t 
         }
         json += '"';
     }
-    std::ofstream file(path, std::ios::binary);
-    file << json << "]}\n";
-    file.close();
-    return !file.fail();
+    return static_cast<bool>(std::ofstream(path, std::ios::binary) << json << "]}\n");
 }
 
 } // namespace kit
