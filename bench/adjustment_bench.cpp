@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of the adjustment: the computation alone on a route of 1,000,000 points, and a whole
-// scripted run of the largest route (9,999 points) from entry to the printed report.
+// scripted run of the largest route (9,999 points, the test kit's rising route) from entry to the
+// printed report. The routes come from the test kit.
 
 #include "adjustment_result.h"
 #include "run.h"
 
 #include "scripted_platform.h"
+
+#include "routes.h"
 
 #include <benchmark/benchmark.h>
 
@@ -15,24 +18,9 @@
 
 namespace {
 
-adjustment::LevelingRoute bigRoute(long points)
-{
-    adjustment::LevelingRoute route;
-    route.createArrays(points + 1);
-    route.haValue = 100.0;
-    route.hbValue = 100.0 + 0.001 * static_cast<double>(points + 1) + 0.012;
-    for (std::size_t i = 1; i < route.S.size(); ++i) {
-        route.S[i] = 50.0 + static_cast<double>(i % 97);
-        route.DH[i] = 0.001 + 0.0001 * static_cast<double>(i % 13) - 0.0006;
-        route.SumS += route.S[i];
-        route.SumDH += route.DH[i];
-    }
-    return route;
-}
-
 void BM_Computation(benchmark::State &state)
 {
-    const auto route = bigRoute(state.range(0));
+    const auto route = kit::bigLevelingRoute(state.range(0));
     for (auto _ : state) {
         auto result = adjustment::computeAdjustment(route);
         benchmark::DoNotOptimize(result.H.data());
@@ -44,21 +32,10 @@ void BM_Computation(benchmark::State &state)
 }
 BENCHMARK(BM_Computation)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
-std::vector<std::string> repliesFor(long points)
-{
-    std::vector<std::string> replies = {std::to_string(points), "100", "", "101", "", "A"};
-    for (long i = 1; i <= points + 1; ++i) {
-        replies.push_back(i <= points ? "P" + std::to_string(i) : "B");
-        replies.insert(replies.end(), {std::to_string(50 + i % 97), "", "0.0001", ""});
-    }
-    replies.insert(replies.end(), static_cast<std::size_t>(points + 2), "");
-    return replies;
-}
-
 void BM_WholeRun(benchmark::State &state)
 {
     const long points = state.range(0);
-    const auto replies = repliesFor(points);
+    const auto replies = kit::risingRoute(kit::risingNames(int(points))).replies;
     for (auto _ : state) {
         platform::ScriptedPlatform platform(replies);
         auto services = platform.services();

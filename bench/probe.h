@@ -36,6 +36,15 @@ inline void setUpLikeTheProgram()
     QApplication::setFont(platform::qt::fontFor(design::Font::Boxes));
 }
 
+// The first argument as a whole number, or `fallback` when there is none.
+inline int countArgument(int argc, char *argv[], int fallback)
+{
+    int count = fallback;
+    if (argc > 1)
+        std::from_chars(argv[1], argv[1] + std::string_view(argv[1]).size(), count);
+    return count;
+}
+
 // Writes "key value\n" on standard output, unbuffered by locale.
 inline void report(std::string_view key, std::int64_t value)
 {

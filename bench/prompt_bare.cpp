@@ -14,15 +14,11 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <charconv>
-#include <cstring>
 #include <string_view>
 
 int main(int argc, char *argv[])
 {
-    int prompts = 180;
-    if (argc > 1)
-        std::from_chars(argv[1], argv[1] + std::strlen(argv[1]), prompts);
+    const int prompts = bench::countArgument(argc, argv, 180);
     QApplication app(argc, argv);
     bench::setUpLikeTheProgram();
 

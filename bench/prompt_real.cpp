@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Prompt round trips of a whole run through the program's window: Command1 clicked with the
 // mouse, every prompt box answered by typing and Enter. The route has `points` intermediate
-// points (first argument, default 30), each segment 10 units long and rising 0.01 m; every
-// confirmation and stepping prompt is answered with an empty line.
+// points (first argument, default 30): the test kit's rising route, each segment 10 units long
+// and rising 0.01 m, every confirmation and stepping prompt answered with an empty line.
 
 #include "round_trips.h"
+
+#include "routes.h"
 
 #include "mainwindow.h"
 
@@ -13,25 +15,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <charconv>
-#include <cstring>
-
 namespace {
-
-QStringList routeReplies(int points)
-{
-    QStringList replies = {QString::number(points),
-                           QStringLiteral("100"),
-                           QString(),
-                           QString::number(100 + points + 1) + QStringLiteral(".00"),
-                           QString(),
-                           QStringLiteral("A")};
-    for (int i = 1; i <= points + 1; ++i) {
-        replies << (i <= points ? QStringLiteral("P%1").arg(i) : QStringLiteral("B"))
-                << QStringLiteral("10") << QString() << QStringLiteral("1") << QString();
-    }
-    return replies;
-}
 
 void click(QWidget *button)
 {
@@ -49,14 +33,15 @@ void click(QWidget *button)
 
 int main(int argc, char *argv[])
 {
-    int points = 30;
-    if (argc > 1)
-        std::from_chars(argv[1], argv[1] + std::strlen(argv[1]), points);
+    const int points = bench::countArgument(argc, argv, 30);
     QApplication app(argc, argv);
     bench::setUpLikeTheProgram();
 
     ui::MainWindow window;
-    bench::RoundTrips roundTrips(routeReplies(points));
+    QStringList replies;
+    for (const std::string &reply : kit::risingRoute(kit::risingNames(points)).replies)
+        replies << QString::fromStdString(reply);
+    bench::RoundTrips roundTrips(replies);
     window.show();
     QTimer::singleShot(0, &window, [&] {
         // The run lasts as long as the click: its prompt boxes run their own event loops.

@@ -12,6 +12,8 @@
 // scheduler and no settings of the user. Missing a target is reported, not failed: the exit
 // status is 0 unless a program could not be measured at all.
 
+#include "median.h"
+
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -122,14 +124,7 @@ ChildRun runChild(const std::string &program, const std::vector<std::string> &ar
     return run;
 }
 
-double median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
+using kit::median;
 
 std::string fixed(double value, int decimals)
 {

@@ -13,6 +13,7 @@
 #include "qt_printer_surface.h"
 #include "report.h"
 #include "report_document.h"
+#include "routes.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,27 +33,6 @@
 namespace {
 
 constexpr long points = 9'999;
-
-adjustment::LevelingRoute bigRoute()
-{
-    adjustment::LevelingRoute route;
-    route.createArrays(points + 1);
-    route.Ha = "100";
-    route.haValue = 100.0;
-    route.hbValue = 100.0 + 0.001 * static_cast<double>(points + 1) + 0.012;
-    route.Hb = "110.012";
-    route.Names.front() = "A";
-    route.Names.back() = "B";
-    for (std::size_t i = 1; i < route.S.size(); ++i) {
-        if (i < route.S.size() - 1)
-            route.Names[i] = "P" + std::to_string(i);
-        route.S[i] = 50.0 + static_cast<double>(i % 97);
-        route.DH[i] = 0.001 + 0.0001 * static_cast<double>(i % 13) - 0.0006;
-        route.SumS += route.S[i];
-        route.SumDH += route.DH[i];
-    }
-    return route;
-}
 
 // Peak resident memory of this process so far, in KiB.
 long peakKib()
@@ -128,7 +108,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     bench::setUpLikeTheProgram();
 
-    const adjustment::LevelingRoute route = bigRoute();
+    const adjustment::LevelingRoute route = kit::bigLevelingRoute(points);
     const adjustment::AdjustmentResult result = adjustment::computeAdjustment(route);
     LineRecorder recorded;
     adjustment::printReport(recorded, route, result);

@@ -6,32 +6,12 @@
 # reports as a skipped test. Listing a test program's tests (--gtest_list_tests) needs no display.
 # Usage: scripts/with-xvfb.sh command [argument...]
 set -u
-
-case " $* " in
-*" --gtest_list_tests "*) exec "$@" ;;
-esac
-
-skip() {
-    echo "Skipped: $*" >&2
-    exit 77
-}
+# shellcheck source-path=SCRIPTDIR source=../tests/kit/display_server.sh
+. "$(dirname "$0")/../tests/kit/display_server.sh" "$@"
 
 command -v Xvfb >/dev/null 2>&1 || skip "Xvfb is not installed (Debian package xvfb)"
-tmp=$(mktemp -d) || skip "no temporary folder for Xvfb"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/log" &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; rm -rf "$tmp"' EXIT
-trap 'exit 143' TERM INT
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+    3>"$server_folder/display" 2>"$server_folder/log" &
+await_server -s "$server_folder/display" "$server_folder/log" "Xvfb did not start"
 
-# Ten seconds at most for the server to name its display.
-for _ in $(seq 100); do
-    [ -s "$tmp/display" ] && break
-    kill -0 "$xvfb" 2>/dev/null || break
-    sleep 0.1
-done
-if [ ! -s "$tmp/display" ]; then
-    cat "$tmp/log" >&2
-    skip "Xvfb did not start"
-fi
-
-DISPLAY=":$(head -n 1 "$tmp/display")" "$@"
+DISPLAY=":$(head -n 1 "$server_folder/display")" "$@"

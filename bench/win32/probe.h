@@ -6,12 +6,14 @@
 // "key value" lines on standard output; the driver win32_costs reads them.
 
 #include "design.h"
+#include "median.h"
 
 #include <windows.h>
 
 #include <psapi.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <functional>
@@ -77,15 +79,6 @@ inline HWND plainWindow(HINSTANCE instance, const wchar_t *className)
                            nullptr, nullptr, instance, nullptr);
 }
 
-// The middle of the values, which it sorts.
-inline std::int64_t median(std::vector<std::int64_t> values)
-{
-    if (values.empty())
-        return -1;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 // Round trips of modal boxes over `owner`: `ask` opens one box and returns when it is answered,
 // `count` + 1 times, while a second thread answers each box as Enter does (IDOK) as soon as it
 // shows and times how long the next one takes to show. Reports their median.
@@ -113,7 +106,7 @@ inline void reportRoundTrips(HWND owner, int count, const std::function<void()> 
     for (int i = 0; i <= count; ++i)
         ask();
     answerer.join();
-    report("round_trip_us", median(trips));
+    report("round_trip_us", std::llround(kit::median(trips)));
 }
 
 } // namespace bench

@@ -6,6 +6,9 @@
 
 #include "probe.h"
 
+#include "median.h"
+#include "win32_program.h"
+
 #include <cstdlib>
 #include <map>
 #include <string>
@@ -16,11 +19,6 @@ namespace {
 // the moment it was started.
 std::map<std::string, std::int64_t> run(const std::wstring &name)
 {
-    wchar_t self[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring path(self, length);
-    path = path.substr(0, path.find_last_of(L'\\') + 1) + name;
-
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     HANDLE readEnd = nullptr;
     HANDLE writeEnd = nullptr;
@@ -28,15 +26,9 @@ std::map<std::string, std::int64_t> run(const std::wstring &name)
     if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0))
         return values;
     SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = writeEnd;
-    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
     PROCESS_INFORMATION process{};
     values["started_us"] = bench::nowUs();
-    if (CreateProcessW(path.c_str(), path.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                       &startup, &process)) {
+    if (kit::startBeside(name, process, writeEnd)) {
         CloseHandle(writeEnd);
         std::string output;
         char buffer[256];
@@ -64,7 +56,7 @@ std::map<std::string, std::int64_t> run(const std::wstring &name)
 // The median of the values, in units of `scale`.
 double medianIn(const std::vector<std::int64_t> &values, double scale)
 {
-    return static_cast<double>(bench::median(values)) / scale;
+    return kit::median(values) / scale;
 }
 
 void row(const char *figure, double program, double floor, const char *unit, double target)

@@ -5,6 +5,7 @@
 
 #include "scripted_platform.h"
 
+#include "routes.h"
 #include "row_name.h"
 
 #include <gtest/gtest.h>
@@ -20,26 +21,18 @@ namespace texts = adjustment::texts;
 
 namespace {
 
-using Lines = std::vector<std::string>;
+using kit::Lines;
 
 std::string ask(std::string_view prompt)
 {
     return "ask: " + std::string(prompt);
 }
 
-const Lines kExampleReplies = {"1",   "10", "0",   "10.000", "",  "10.5", "", "A",    "P1",
-                               "120", "",   "0.2", "",       "B", "280",  "", "0.31", ""};
-const Lines kThreeSteps = {"", "0", "x"};
-
-Lines concat(Lines a, const Lines &b)
-{
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
+const Lines kExampleReplies = kit::exampleRoute().replies;
 
 TEST(Run, ExampleRouteAsksWritesStepsAndPrintsInOrder)
 {
-    ScriptedPlatform platform(concat(kExampleReplies, kThreeSteps));
+    ScriptedPlatform platform(kExampleReplies);
     auto services = platform.services();
     ASSERT_EQ(performRun(services), RunEnd::Completed);
 
@@ -106,7 +99,7 @@ TEST(Run, ExampleRouteAsksWritesStepsAndPrintsInOrder)
 // the texts table itself was edited.
 TEST(Run, PromptTextsAreExact)
 {
-    ScriptedPlatform platform(concat(kExampleReplies, kThreeSteps));
+    ScriptedPlatform platform(kExampleReplies);
     auto services = platform.services();
     performRun(services);
     const Lines prompts = platform.logOf("ask: ");

@@ -6,17 +6,16 @@
 
 #include "pdf_text.h"
 #include "prompt_answerer.h"
+#include "routes.h"
 #include "row_name.h"
+#include "shown_window.h"
 
-#include "mainwindow.h"
 #include "texts.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -30,12 +29,8 @@
 
 namespace {
 
+using kit::q;
 namespace texts = adjustment::texts;
-
-QString q(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 // A prompt asked again: the problem on its own line above the prompt as first asked.
 QString again(std::string_view problem, const QString &prompt)
@@ -95,17 +90,7 @@ constexpr qsizetype paperWideLine = 1000;
 
 // Every completed run below enters the same route in its own way: points start, P1, closing
 // with Ha 10, Hb 10.5, height differences 0.2 and 0.31 and distances 120 and 280 (or 12.5 and
-// 27.5), so the closure is 10 mm and P1 comes out at 10.197.
-QStringList reportFor(const QString &start, const QString &point, const QString &closing)
-{
-    return {QStringLiteral("Tarnovel"),
-            QStringLiteral("起始点") + start + QStringLiteral(" 高程  :   Ha=10.000 米"),
-            QStringLiteral("闭合点") + closing + QStringLiteral(" 高程  :   Hb=10.500 米"),
-            start + QStringLiteral(" :10.000 米"),
-            point + QStringLiteral(" :10.197 米"),
-            closing + QStringLiteral(" :10.500 米"),
-            QStringLiteral("路线闭合差 : fh=0.010 米")};
-}
+// 27.5), so the closure is 10 mm and P1 comes out at 10.197: the example's report.
 
 // What the fields show before the click: the user may type into them.
 const QStringList before = {QStringLiteral("t1"), QStringLiteral("t2"), QStringLiteral("t3"),
@@ -187,7 +172,7 @@ std::vector<Scenario> scenarios()
              {QStringLiteral(" 10"), QStringLiteral(" 10.5"), QStringLiteral("  400"),
               QStringLiteral(" 0.31"), Summary1, QStringLiteral("  B"), QStringLiteral("10.5"),
               QStringLiteral("10毫米"), QStringLiteral(" P1")},
-             reportFor(QString(), QStringLiteral("P1"), QStringLiteral("B"))},
+             blanksFolded(kit::exampleReport("", "P1", "B"))},
 
             {"FullWidthDigitsAndIdeographicStopsReadAsNumbers",
              {type(P1, QStringLiteral("１")), type(P2, QStringLiteral("１０．０００")),
@@ -204,7 +189,7 @@ std::vector<Scenario> scenarios()
              {QStringLiteral(" １０．０００"), QStringLiteral(" １０。５"), QStringLiteral("  40"),
               QStringLiteral(" 0.31"), Summary1, QStringLiteral("  丙"), QStringLiteral("10.5"),
               QStringLiteral("10毫米"), QStringLiteral(" 乙")},
-             reportFor(QStringLiteral("甲"), QStringLiteral("乙"), QStringLiteral("丙"))},
+             blanksFolded(kit::exampleReport("甲", "乙", "丙"))},
 
             {"HundredThousandCharacterRepliesAreRefusedAsNumbersAndKeptAsNames",
              {paste(P1, huge(u"x")),
@@ -236,7 +221,7 @@ std::vector<Scenario> scenarios()
              {QStringLiteral(" 10"), QStringLiteral(" 10.5") + huge(u"0").mid(4),
               QStringLiteral("  400"), QStringLiteral(" 0.31"), Summary1, QStringLiteral("  B"),
               QStringLiteral("10.5"), QStringLiteral("10毫米"), QStringLiteral(" ") + hugeName},
-             reportFor(QStringLiteral("A"), hugeName, QStringLiteral("B"))},
+             blanksFolded(kit::exampleReport("A", hugeName.toStdString(), "B"))},
 
             {"ZeroAtEveryConfirmationAsksForTheValueAgain",
              {type(P1, QStringLiteral("1")),
@@ -274,10 +259,8 @@ std::vector<Scenario> scenarios()
               type(Step, QStringLiteral("0")),
               type(Step, QStringLiteral("0"))},
              End::Completed,
-             {QStringLiteral(" 10.000"), QStringLiteral(" 10.5"), QStringLiteral("  400"),
-              QStringLiteral(" 0.31"), Summary1, QStringLiteral("  B"), QStringLiteral("10.5"),
-              QStringLiteral("10毫米"), QStringLiteral(" P1")},
-             reportFor(QStringLiteral("A"), QStringLiteral("P1"), QStringLiteral("B"))},
+             q(kit::exampleFields()),
+             blanksFolded(kit::exampleRoute().report)},
 
             {"ZeroAfterCancelAtTheFirstPromptAbandons",
              {cancel(P1), type(Abandon, QStringLiteral("0"))},
@@ -344,33 +327,13 @@ QStringList savedReports()
     return QDir(QDir::home().filePath(QStringLiteral("Documents"))).entryList(QDir::Files);
 }
 
-class HostileReplies : public ::testing::TestWithParam<Scenario>
+class HostileReplies : public kit::ShownWindow<::testing::TestWithParam<Scenario>>
 {
 protected:
     void SetUp() override
     {
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        ShownWindow::SetUp();
         window.installEventFilter(&paintCounter);
-    }
-
-    QLineEdit *field(int number) const
-    {
-        return window.findChild<QLineEdit *>(QStringLiteral("Text%1").arg(number));
-    }
-
-    QStringList fields() const
-    {
-        QStringList texts;
-        for (int number = 1; number <= 9; ++number)
-            texts << field(number)->text();
-        return texts;
-    }
-
-    void clickCommand1()
-    {
-        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("Command1")),
-                          Qt::LeftButton);
     }
 
     void checkRun(const Scenario &scenario, const PromptAnswerer &user,
@@ -429,7 +392,6 @@ protected:
         EXPECT_TRUE(fields() == shownBefore) << "the next, abandoned run changed the fields";
     }
 
-    ui::MainWindow window;
     PaintCounter paintCounter;
 };
 

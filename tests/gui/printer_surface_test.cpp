@@ -6,6 +6,7 @@
 #include "pdf_text.h"
 #include "routes.h"
 #include "row_name.h"
+#include "temporary_home.h"
 
 #include "qt_printer_surface.h"
 #include "report_document.h"
@@ -15,7 +16,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -36,31 +36,25 @@ struct QtPrinter
 };
 
 // Points the documents folder into a temporary home for one test.
-class TemporaryHome : public ::testing::Test
+class InTemporaryHome : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_home.isValid());
-        m_savedHome = qgetenv("HOME");
-        qputenv("HOME", QFile::encodeName(m_home.path()));
+        m_home.makeCurrent();
     }
-    void TearDown() override { qputenv("HOME", m_savedHome); }
 
-    QString documents() const { return m_home.filePath(QStringLiteral("Documents")); }
+    QString documents() const { return m_home.documents(); }
 
-    QTemporaryDir m_home;
-    QByteArray m_savedHome;
+    kit::TemporaryHome m_home;
 };
 
 // Runs a rising route (routes.h) through the scripted platform and returns the path of the
 // report it saved.
-QString printRoute(const QStringList &names)
+QString printRoute(const kit::Lines &names)
 {
-    std::vector<std::string> replies;
-    for (const QString &reply : routes::risingReplies(names))
-        replies.push_back(reply.toStdString());
-    platform::ScriptedPlatform scripted(replies);
+    platform::ScriptedPlatform scripted(kit::risingRoute(names).replies);
     QtPrinter printer;
     platform::Services services{scripted, scripted, printer.document};
 
@@ -71,13 +65,13 @@ QString printRoute(const QStringList &names)
     return QString::fromStdString(message.substr(message.find('\n') + 1));
 }
 
-using LongRoute = TemporaryHome;
+using LongRoute = InTemporaryHome;
 
 TEST_F(LongRoute, PrintsEveryPointInOrderOverSeveralPages)
 {
     int pages = 0;
-    EXPECT_EQ(pdfTextLines(printRoute(routes::risingNames(150)), &pages),
-              blanksFolded(routes::longRouteReport()));
+    EXPECT_EQ(pdfTextLines(printRoute(kit::risingNames(150)), &pages),
+              blanksFolded(kit::longRoute().report));
     EXPECT_GE(pages, 3);
 }
 
@@ -86,7 +80,7 @@ TEST_F(LongRoute, PrintsEveryPointInOrderOverSeveralPages)
 struct LongNameCase
 {
     const char *name;
-    QStringList names;
+    kit::Lines names;
 };
 
 void PrintTo(const LongNameCase &row, std::ostream *out)
@@ -94,21 +88,21 @@ void PrintTo(const LongNameCase &row, std::ostream *out)
     *out << row.name;
 }
 
-QString cycled(QStringView alphabet, int count)
+std::string cycled(QStringView alphabet, int count)
 {
     QString text;
     for (int i = 0; i < count; ++i)
         text += alphabet[i % alphabet.size()];
-    return text;
+    return text.toStdString();
 }
 
-class LongName : public TemporaryHome, public ::testing::WithParamInterface<LongNameCase>
+class LongName : public InTemporaryHome, public ::testing::WithParamInterface<LongNameCase>
 {};
 
 TEST_P(LongName, GoesOnAtItsColumnOnTheNextLinesAndStaysOnThePaper)
 {
     // Read from the printable area alone: A4 less the saved report's half-inch margins.
-    const QStringList expected = blanksFolded(routes::risingReport(GetParam().names));
+    const QStringList expected = blanksFolded(kit::risingRoute(GetParam().names).report);
     EXPECT_EQ(joinedAs(pdfTextLines(printRoute(GetParam().names), nullptr, {36, 36, 523, 770}),
                        expected),
               expected);
@@ -118,15 +112,14 @@ INSTANTIATE_TEST_SUITE_P(
         Report, LongName,
         ::testing::Values(
                 LongNameCase{"Letters",
-                             routes::risingNames(1, 0, cycled(u"abcdefghijklmnopqrstuvwxyz", 300))},
+                             kit::risingNames(1, 0, cycled(u"abcdefghijklmnopqrstuvwxyz", 300))},
                 LongNameCase{"HanCharacters",
-                             routes::risingNames(1, 2, cycled(u"水准测量高程闭合差改正", 200))},
-                LongNameCase{
-                        "AtTheFootOfAPage",
-                        routes::risingNames(70, 65, cycled(u"abcdefghijklmnopqrstuvwxyz", 300))}),
+                             kit::risingNames(1, 2, cycled(u"水准测量高程闭合差改正", 200))},
+                LongNameCase{"AtTheFootOfAPage",
+                             kit::risingNames(70, 65, cycled(u"abcdefghijklmnopqrstuvwxyz", 300))}),
         RowName());
 
-using SavedReport = TemporaryHome;
+using SavedReport = InTemporaryHome;
 
 void printShortReport(platform::PrinterSurface &printer, const std::string &title)
 {

@@ -5,11 +5,12 @@
 // theme. The display has no window manager, so the test sends what one would: a pointer click
 // through XTEST, or WM_DELETE_WINDOW.
 
+#include "program_start.h"
 #include "row_name.h"
+#include "temporary_home.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -75,21 +76,16 @@ public:
     {
         if (m_display.isEmpty() || !m_home.isValid())
             return;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        QProcessEnvironment environment = m_home.environment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         environment.insert(QStringLiteral("QT_ENABLE_HIGHDPI_SCALING"), QStringLiteral("0"));
-        environment.insert(QStringLiteral("HOME"), m_home.path());
-        environment.insert(QStringLiteral("CUPS_SERVER"),
-                           m_home.filePath(QStringLiteral("no.sock")));
         // In a sanitizer build, leaks of the system's D-Bus library would set the exit status.
         if (!environment.contains(QStringLiteral("LSAN_OPTIONS"))) {
             environment.insert(QStringLiteral("LSAN_OPTIONS"),
                                QStringLiteral("suppressions=" LSAN_SUPPRESSIONS));
         }
         environment.insert(settings);
-        process.setProcessEnvironment(environment);
-        process.start(QStringLiteral(BRANNOCK_PROGRAM), {});
-        if (!process.waitForStarted(10000))
+        if (!kit::startProgram(process, {QStringLiteral(BRANNOCK_PROGRAM)}, environment))
             return;
         connection = xcb_connect(m_display.constData(), nullptr);
         if (xcb_connection_has_error(connection))
@@ -104,8 +100,7 @@ public:
     {
         if (connection)
             xcb_disconnect(connection);
-        process.kill();
-        process.waitForFinished(5000);
+        kit::endProgram(process, 0);
     }
 
     // Why the window is not there, or empty when it is.
@@ -125,7 +120,7 @@ public:
 
 private:
     QByteArray m_display = qgetenv("DISPLAY");
-    QTemporaryDir m_home;
+    kit::TemporaryHome m_home;
 };
 
 struct Ending

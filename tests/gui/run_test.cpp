@@ -6,47 +6,26 @@
 #include "pdf_text.h"
 #include "prompt_answerer.h"
 #include "routes.h"
+#include "shown_window.h"
 
-#include "mainwindow.h"
+#include "texts.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-const QStringList exampleReplies = routes::exampleReplies();
-const QStringList exampleReport = routes::exampleReport();
+using kit::q;
+namespace texts = adjustment::texts;
 
-const QString savedNoPrinter = QStringLiteral("未找到可用的打印机，报告已保存为 PDF 文件：");
+const QStringList exampleReplies = q(kit::exampleRoute().replies);
 
-class RunThroughTheWindow : public ::testing::Test
+class RunThroughTheWindow : public kit::ShownWindow<>
 {
 protected:
-    void SetUp() override
-    {
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    }
-
-    QString field(int number) const
-    {
-        return window.findChild<QLineEdit *>(QStringLiteral("Text%1").arg(number))->text();
-    }
-
-    QStringList fields() const
-    {
-        QStringList texts;
-        for (int number = 1; number <= 9; ++number)
-            texts << field(number);
-        return texts;
-    }
-
     // The path of the PDF that the run's one message says the report was saved as.
     static QString savedPdf(const QStringList &messages)
     {
@@ -56,17 +35,9 @@ protected:
         }
         const QStringList lines = messages.first().split(QLatin1Char('\n'));
         EXPECT_EQ(lines.size(), 2);
-        EXPECT_EQ(lines.first(), savedNoPrinter);
+        EXPECT_EQ(lines.first(), q(texts::SavedNoPrinter));
         return lines.last();
     }
-
-    void clickCommand1()
-    {
-        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("Command1")),
-                          Qt::LeftButton);
-    }
-
-    ui::MainWindow window;
 };
 
 TEST_F(RunThroughTheWindow, WalksTheExampleFillsTheFieldsAndSavesTheReport)
@@ -85,36 +56,23 @@ TEST_F(RunThroughTheWindow, WalksTheExampleFillsTheFieldsAndSavesTheReport)
         }
         // While a confirmation is open the value it asks about is in its field.
         if (index == 2) {
-            EXPECT_EQ(field(1), QStringLiteral(" 10"));
+            EXPECT_EQ(field(1)->text(), QStringLiteral(" 10"));
         } else if (index == 4) {
-            EXPECT_EQ(field(1), QStringLiteral(" 10.000"));
+            EXPECT_EQ(field(1)->text(), QStringLiteral(" 10.000"));
         } else if (index == 17) {
-            EXPECT_EQ(field(4), QStringLiteral(" 0.31"));
+            EXPECT_EQ(field(4)->text(), QStringLiteral(" 0.31"));
         }
     };
     clickCommand1();
 
-    ASSERT_EQ(answerer.asked.size(), 21);
-    EXPECT_EQ(answerer.asked.first(), QStringLiteral("请输入待定点的点数 N  : (不包括闭合点在内)"));
-    EXPECT_EQ(answerer.asked.last(),
-              QStringLiteral("需要显示待定点的高程，请输入 M 不等于零的任意数"));
-    EXPECT_EQ(fields(), QStringList({QStringLiteral(" 10.000"), QStringLiteral(" 10.5"),
-                                     QStringLiteral("  400"), QStringLiteral(" 0.31"),
-                                     QStringLiteral("  附合水准路线共有1个待定点"),
-                                     QStringLiteral("  B"), QStringLiteral("10.5"),
-                                     QStringLiteral("10毫米"), QStringLiteral(" P1")}));
+    ASSERT_EQ(answerer.asked.size(), exampleReplies.size());
+    EXPECT_EQ(answerer.asked.first(), q(texts::P1));
+    EXPECT_EQ(answerer.asked.last(), q(texts::StepPrompt));
+    EXPECT_EQ(fields(), q(kit::exampleFields()));
 
-    const QFileInfo pdf(savedPdf(answerer.messages));
-    EXPECT_TRUE(pdf.isAbsolute());
-    EXPECT_TRUE(pdf.exists());
-    EXPECT_EQ(pdf.absolutePath(), QDir::home().filePath(QStringLiteral("Documents")));
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Brannock-\\d{8}-\\d{6}(-\\d+)?\\.pdf$"))
-                        .match(pdf.fileName())
-                        .hasMatch())
-            << pdf.fileName().toStdString();
-    int pages = 0;
-    EXPECT_EQ(pdfTextLines(pdf.filePath(), &pages), blanksFolded(exampleReport));
-    EXPECT_EQ(pages, 1);
+    const QString pdf = savedPdf(answerer.messages);
+    EXPECT_TRUE(QFileInfo::exists(pdf));
+    kit::expectSavedExample(pdf, QDir::home().filePath(QStringLiteral("Documents")));
 }
 
 TEST_F(RunThroughTheWindow, ASecondClickStartsANewRunOverTheFirstRunsFields)
@@ -122,7 +80,7 @@ TEST_F(RunThroughTheWindow, ASecondClickStartsANewRunOverTheFirstRunsFields)
     {
         PromptAnswerer first(exampleReplies, &window);
         clickCommand1();
-        ASSERT_EQ(first.asked.size(), 21);
+        ASSERT_EQ(first.asked.size(), exampleReplies.size());
     }
     const QStringList afterFirstRun = fields();
 
@@ -141,14 +99,14 @@ TEST_F(RunThroughTheWindow, ASecondClickStartsANewRunOverTheFirstRunsFields)
 
 TEST_F(RunThroughTheWindow, WalksTheLongRouteAndSavesAReportOfSeveralPages)
 {
-    const QStringList replies = routes::longRouteReplies();
+    const kit::Route route = kit::longRoute();
+    const QStringList replies = q(route.replies);
     PromptAnswerer answerer(replies, &window);
     clickCommand1();
 
     EXPECT_EQ(answerer.asked.size(), replies.size());
     int pages = 0;
-    EXPECT_EQ(pdfTextLines(savedPdf(answerer.messages), &pages),
-              blanksFolded(routes::longRouteReport()));
+    EXPECT_EQ(pdfTextLines(savedPdf(answerer.messages), &pages), blanksFolded(route.report));
     EXPECT_GT(pages, 1);
 }
 

@@ -5,38 +5,17 @@
 # program ends. When weston cannot start, says why and exits 77, which ctest reports as a skipped
 # test. Listing the tests needs no compositor.
 set -u
-
-case " $* " in
-*" --gtest_list_tests "*) exec "$@" ;;
-esac
-
-skip() {
-    echo "Skipped: $*" >&2
-    exit 77
-}
+# shellcheck source-path=SCRIPTDIR source=../kit/display_server.sh
+. "$(dirname "$0")/../kit/display_server.sh" "$@"
 
 command -v weston >/dev/null 2>&1 || skip "weston is not installed"
-runtime=$(mktemp -d) || skip "no temporary folder for the compositor"
-chmod 0700 "$runtime"
-export XDG_RUNTIME_DIR="$runtime"
+export XDG_RUNTIME_DIR="$server_folder"
 socket=brannock-tests
 # An output larger than the default 1024x640, so that the window and its frame fit on it.
 weston --backend=headless-backend.so --width=1280 --height=1024 --socket="$socket" \
-    --idle-time=0 --no-config --log="$runtime/weston.log" &
-weston=$!
-trap 'kill "$weston" 2>/dev/null; wait "$weston" 2>/dev/null; rm -rf "$runtime"' EXIT
-trap 'exit 143' TERM INT
-
-# Ten seconds at most for the socket to appear.
-for _ in $(seq 100); do
-    [ -S "$runtime/$socket" ] && break
-    kill -0 "$weston" 2>/dev/null || break
-    sleep 0.1
-done
-if [ ! -S "$runtime/$socket" ]; then
-    cat "$runtime/weston.log" >&2
-    skip "weston did not start: no socket $runtime/$socket"
-fi
+    --idle-time=0 --no-config --log="$server_folder/weston.log" &
+await_server -S "$server_folder/$socket" "$server_folder/weston.log" \
+    "weston did not start: no socket $server_folder/$socket"
 
 # A sanitizer build's leak check leaves out the Wayland client library's leaks (lsan.supp).
 export LSAN_OPTIONS="suppressions=$(dirname "$0")/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"

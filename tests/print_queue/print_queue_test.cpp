@@ -4,12 +4,15 @@
 // a private scheduler or nothing, and a temporary home whose documents folder takes the report
 // when printing is impossible.
 
-#include "pdf_pages.h"
 #include "private_cups.h"
-#include "routes.h"
-#include "row_name.h"
 
 #include "pdf_text.h"
+#include "program_start.h"
+#include "routes.h"
+#include "row_name.h"
+#include "temporary_home.h"
+
+#include "texts.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -20,7 +23,6 @@
 #include <QJsonObject>
 #include <QLibraryInfo>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -28,18 +30,14 @@
 #include <map>
 #include <memory>
 
-#include <signal.h>
-#include <unistd.h>
-
 namespace {
 
+using kit::q;
+using kit::TemporaryHome;
 using print_queue::PrivateCups;
+namespace texts = adjustment::texts;
 
 const QString queueName = QStringLiteral("Brannock_PDF");
-const QString savedNoPrinter = QStringLiteral("未找到可用的打印机，报告已保存为 PDF 文件：");
-const QString savedAfterFailure = QStringLiteral("打印失败，报告已保存为 PDF 文件：");
-const QString notSaved = QStringLiteral("无法打印报告，也无法保存 PDF 文件。");
-const QString folderNotWritable = QStringLiteral("无法创建或写入文件夹：");
 constexpr int exampleTimeoutMs = 60000;
 constexpr int longRouteTimeoutMs = 240000;
 constexpr int jobTimeoutMs = 120000;
@@ -54,41 +52,6 @@ struct WindowRun
     bool unavailable = false; // it could not run here (exit status 77: no Wine, say)
 };
 
-// A home folder of the test's own: the documents folder, and the per-user settings of Qt and
-// CUPS, so nothing of the machine's user is read.
-class TemporaryHome
-{
-public:
-    bool isValid() const { return m_folder.isValid(); }
-    QString home() const { return m_folder.path(); }
-    QString documents() const { return m_folder.filePath(QStringLiteral("Documents")); }
-    QString filePath(const QString &relative) const { return m_folder.filePath(relative); }
-
-    // Names the documents folder in the user-dirs file, as a desktop does; path is below home.
-    bool setDocumentsInUserDirs(const QString &relative) const
-    {
-        if (!QDir(home()).mkpath(QStringLiteral(".config")))
-            return false;
-        QFile userDirs(filePath(QStringLiteral(".config/user-dirs.dirs")));
-        return userDirs.open(QIODevice::WriteOnly)
-               && userDirs.write("XDG_DOCUMENTS_DIR=\"$HOME/" + relative.toUtf8() + "\"\n") > 0;
-    }
-
-private:
-    QTemporaryDir m_folder;
-};
-
-// The Windows window run of the Windows build, under Wine in a fresh prefix of its own whose
-// print system is the one BRANNOCK_WINE_CUPS_SERVER names; empty when it has not been built.
-QStringList windowsWindowRun()
-{
-    const QString program = QStringLiteral(BRANNOCK_WINDOWS_WINDOW_RUN);
-    if (!QFileInfo::exists(program))
-        return {};
-    return {QStringLiteral(BRANNOCK_SOURCE_DIR "/scripts/with-wine.sh"),
-            QStringLiteral(BRANNOCK_SOURCE_DIR "/tests/wine/run.sh"), program};
-}
-
 // Runs the route through the window in a fresh process whose print system is cupsServer.
 WindowRun runWindow(const QString &route, const QString &cupsServer, const TemporaryHome &home,
                     int timeoutMs,
@@ -97,45 +60,18 @@ WindowRun runWindow(const QString &route, const QString &cupsServer, const Tempo
     WindowRun run;
     QTemporaryDir scratch;
     const QString resultPath = scratch.filePath(QStringLiteral("result.json"));
-    // The replies, each on a line of its own, for the Windows window run.
-    const QString repliesPath = scratch.filePath(QStringLiteral("replies.txt"));
-    QFile replies(repliesPath);
-    if (!replies.open(QIODevice::WriteOnly)
-        || replies.write((route == QStringLiteral("example") ? routes::exampleReplies()
-                                                             : routes::longRouteReplies())
-                                 .join(QLatin1Char('\n'))
-                                 .toUtf8()
-                         + '\n')
-                   < 0) {
-        run.output = QStringLiteral("the replies could not be written");
-        return run;
-    }
-    replies.close();
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment environment = home.environment();
     environment.insert(QStringLiteral("BRANNOCK_RUN_ROUTE"), route);
     environment.insert(QStringLiteral("BRANNOCK_RUN_RESULT"), resultPath);
-    environment.insert(QStringLiteral("BRANNOCK_RUN_REPLIES"), repliesPath);
     environment.insert(QStringLiteral("CUPS_SERVER"), cupsServer);
     environment.insert(QStringLiteral("BRANNOCK_WINE_CUPS_SERVER"), cupsServer);
     // Run once only, even when Wine's loader fails at exit: a second run would print again.
     environment.insert(QStringLiteral("BRANNOCK_WINE_RETRIES"), QStringLiteral("0"));
-    environment.insert(QStringLiteral("HOME"), home.home());
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral(".config")));
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     QProcess process;
-    process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::MergedChannels);
-    // A group of its own: a run that does not end is stopped with everything it started (Wine,
-    // its server, an Xvfb), each script's clean-up included.
-    process.setChildProcessModifier([] { setpgid(0, 0); });
-    process.start(command.first(), command.mid(1));
-    const bool finished = process.waitForFinished(timeoutMs);
-    if (!finished && process.processId() > 0) {
-        ::kill(-static_cast<pid_t>(process.processId()), SIGTERM);
-        if (!process.waitForFinished(10000))
-            ::kill(-static_cast<pid_t>(process.processId()), SIGKILL);
-        process.waitForFinished();
-    }
+    kit::startProgram(process, command, environment);
+    const bool finished = kit::endProgram(process, timeoutMs);
     run.output = QString::fromLocal8Bit(process.readAll());
     run.ended = finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
     run.unavailable
@@ -150,48 +86,10 @@ WindowRun runWindow(const QString &route, const QString &cupsServer, const Tempo
     return run;
 }
 
-// A socket where no scheduler listens: the program finds no printer at all.
-QString noScheduler(const TemporaryHome &home)
-{
-    return home.filePath(QStringLiteral("no-scheduler/cups.sock"));
-}
-
 // The message's two lines; the second names a file or folder.
 QStringList messageLines(const WindowRun &run)
 {
     return run.messages.size() == 1 ? run.messages.first().split(QLatin1Char('\n')) : QStringList();
-}
-
-// The report's lines as pdftotext reads them, blanks collapsed: pdftotext recreates the blanks
-// from the glyphs' positions, which depend on the page's size and resolution.
-QStringList reportLines(const QString &pdf, int *pages)
-{
-    QStringList lines = pdfTextLines(pdf, pages);
-    for (QString &line : lines)
-        line = line.simplified();
-    return lines;
-}
-
-QStringList simplified(QStringList lines)
-{
-    for (QString &line : lines)
-        line = line.simplified();
-    return lines;
-}
-
-// Checks a report saved as a PDF: where it is, its name, and the example's lines on one page.
-void expectSavedExample(const QString &path, const QString &folder)
-{
-    const QFileInfo pdf(path);
-    EXPECT_TRUE(pdf.isAbsolute()) << path.toStdString();
-    EXPECT_EQ(pdf.absolutePath(), folder);
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Brannock-\\d{8}-\\d{6}(-\\d+)?\\.pdf$"))
-                        .match(pdf.fileName())
-                        .hasMatch())
-            << pdf.fileName().toStdString();
-    int pages = 0;
-    EXPECT_EQ(reportLines(path, &pages), simplified(routes::exampleReport()));
-    EXPECT_EQ(pages, 1);
 }
 
 // Starts a private scheduler for the test, or skips the test with the reason.
@@ -221,7 +119,7 @@ TEST_P(PrintedOnTheDefaultQueue, TheJobCompletesAndEveryPageOfTheReportHasInk)
 {
     const RouteCase &routeCase = GetParam();
     const QStringList command = routeCase.windows
-                                        ? windowsWindowRun()
+                                        ? kit::windowsWindowRun()
                                         : QStringList{QStringLiteral(PRINT_QUEUE_WINDOW_RUN)};
     if (command.isEmpty())
         GTEST_SKIP() << "the Windows program is not built: cmake --preset windows, then "
@@ -257,20 +155,17 @@ TEST_P(PrintedOnTheDefaultQueue, TheJobCompletesAndEveryPageOfTheReportHasInk)
     const QString printed = cups->printedFile(job);
     ASSERT_FALSE(printed.isEmpty()) << cups->printedFiles().join(QLatin1Char(' ')).toStdString()
                                     << cups->logs().toStdString();
-    const QStringList report = QString::fromLatin1(routeCase.route) == QStringLiteral("example")
-                                       ? routes::exampleReport()
-                                       : routes::longRouteReport();
     int pages = 0;
-    EXPECT_EQ(reportLines(routeCase.windows ? printed : submitted.first(), &pages),
-              simplified(report));
+    EXPECT_EQ(pdfTextLines(routeCase.windows ? printed : submitted.first(), &pages),
+              blanksFolded(kit::namedRoute(routeCase.route)->report));
     EXPECT_GE(pages, routeCase.minPages);
     EXPECT_LE(pages, routeCase.maxPages);
 
     // What cups-pdf printed has the same pages, none of them blank.
-    const int printedPages = print_queue::pdfPageCount(printed);
+    const int printedPages = kit::pdfPageCount(printed);
     EXPECT_EQ(printedPages, pages);
     for (int page = 1; page <= printedPages; ++page)
-        EXPECT_GT(print_queue::inkedPixels(printed, page), 0) << "page " << page;
+        EXPECT_GT(kit::inkedPixels(printed, page), 0) << "page " << page;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -313,14 +208,14 @@ TEST_P(NoPrinter, SavesTheReportInTheDocumentsFolderAndSaysSo)
     }
 
     const WindowRun run
-            = runWindow(QStringLiteral("example"), cups ? cups->server() : noScheduler(home), home,
+            = runWindow(QStringLiteral("example"), cups ? cups->server() : home.noScheduler(), home,
                         exampleTimeoutMs);
     ASSERT_TRUE(run.ended) << run.output.toStdString();
     EXPECT_EQ(run.prompts, 21);
     const QStringList message = messageLines(run);
     ASSERT_EQ(message.size(), 2) << run.messages.join(QLatin1Char('|')).toStdString();
-    EXPECT_EQ(message[0], savedNoPrinter);
-    expectSavedExample(message[1], documents);
+    EXPECT_EQ(message[0], q(texts::SavedNoPrinter));
+    kit::expectSavedExample(message[1], documents);
     if (cups) {
         EXPECT_EQ(cups->jobIds(), QList<int>());
     }
@@ -398,8 +293,8 @@ TEST_P(RefusingQueue, SavesTheReportAndSaysPrintingFailed)
                                  << ::testing::PrintToString(
                                             cups->jobIds(QStringLiteral("not-completed")))
                                  << "; saved: " << QFileInfo::exists(home.documents());
-    EXPECT_EQ(message[0], savedAfterFailure);
-    expectSavedExample(message[1], home.documents());
+    EXPECT_EQ(message[0], q(texts::SavedAfterFailure));
+    kit::expectSavedExample(message[1], home.documents());
     // Saved instead of printed, not as well: no job waits to come out when the queue resumes.
     EXPECT_EQ(cups->jobIds(QStringLiteral("not-completed")), QList<int>());
     EXPECT_EQ(cups->printedFiles(), QStringList());
@@ -443,13 +338,13 @@ TEST_P(UnwritableDocuments, SaysNothingCouldBeSavedAndTheRunEnds)
     }
 
     const WindowRun run
-            = runWindow(QStringLiteral("example"), noScheduler(home), home, exampleTimeoutMs);
+            = runWindow(QStringLiteral("example"), home.noScheduler(), home, exampleTimeoutMs);
     ASSERT_TRUE(run.ended) << run.output.toStdString();
     EXPECT_EQ(run.prompts, 21);
     const QStringList message = messageLines(run);
     ASSERT_EQ(message.size(), 2) << run.messages.join(QLatin1Char('|')).toStdString();
-    EXPECT_EQ(message[0], notSaved);
-    EXPECT_EQ(message[1], folderNotWritable + documents);
+    EXPECT_EQ(message[0], q(texts::NotSavedNoPrinter));
+    EXPECT_EQ(message[1], q(texts::FolderNotWritable) + documents);
     // The file in the way is left as it was.
     ASSERT_TRUE(blocker.open(QIODevice::ReadOnly));
     EXPECT_EQ(blocker.readAll(), QByteArray("not a folder"));
@@ -495,11 +390,11 @@ TEST_P(TakenName, TakesTheNextFreeSuffixAndOverwritesNothing)
     }
 
     const WindowRun run
-            = runWindow(QStringLiteral("example"), noScheduler(home), home, exampleTimeoutMs);
+            = runWindow(QStringLiteral("example"), home.noScheduler(), home, exampleTimeoutMs);
     ASSERT_TRUE(run.ended) << run.output.toStdString();
     const QStringList message = messageLines(run);
     ASSERT_EQ(message.size(), 2) << run.messages.join(QLatin1Char('|')).toStdString();
-    EXPECT_EQ(message[0], savedNoPrinter);
+    EXPECT_EQ(message[0], q(texts::SavedNoPrinter));
     const QString saved = QFileInfo(message[1]).fileName();
     EXPECT_TRUE(saved.endsWith(QString::fromLatin1(taken.expectedSuffix) + QStringLiteral(".pdf")))
             << saved.toStdString();
@@ -508,7 +403,7 @@ TEST_P(TakenName, TakesTheNextFreeSuffixAndOverwritesNothing)
                                + QStringLiteral(".pdf");
     EXPECT_EQ(existing.count(unsuffixed), 1u) << saved.toStdString();
     EXPECT_EQ(existing.count(saved), 0u) << saved.toStdString();
-    expectSavedExample(message[1], home.documents());
+    kit::expectSavedExample(message[1], home.documents());
 
     for (const auto &[name, contents] : existing) {
         QFile file(QDir(home.documents()).filePath(name));
@@ -550,8 +445,8 @@ TEST_P(InkCheck, TellsABlankPageFromAPrintedOne)
     ASSERT_TRUE(gs.waitForFinished(30000) && gs.exitCode() == 0)
             << "Ghostscript (a dependency of cups-pdf) is needed: "
             << gs.errorString().toStdString();
-    ASSERT_EQ(print_queue::pdfPageCount(pdf), 1);
-    const int inked = print_queue::inkedPixels(pdf, 1);
+    ASSERT_EQ(kit::pdfPageCount(pdf), 1);
+    const int inked = kit::inkedPixels(pdf, 1);
     if (GetParam().inked) {
         EXPECT_GT(inked, 0);
     } else {

@@ -2,6 +2,8 @@
 
 #include "private_cups.h"
 
+#include "program_start.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -82,13 +84,7 @@ PrivateCups::PrivateCups()
 
 PrivateCups::~PrivateCups()
 {
-    if (m_cupsd.state() == QProcess::NotRunning)
-        return;
-    m_cupsd.terminate();
-    if (!m_cupsd.waitForFinished(10000)) {
-        m_cupsd.kill();
-        m_cupsd.waitForFinished(5000);
-    }
+    kit::endProgram(m_cupsd, 0);
 }
 
 QString PrivateCups::server() const
@@ -229,15 +225,13 @@ PreserveJobHistory Yes
 
 bool PrivateCups::start(QString *error)
 {
-    m_cupsd.setProgram(findTool(QStringLiteral("cupsd")));
-    m_cupsd.setArguments({QStringLiteral("-f"), QStringLiteral("-c"),
-                          path(QStringLiteral("conf/cupsd.conf")), QStringLiteral("-s"),
-                          path(QStringLiteral("conf/cups-files.conf"))});
-    m_cupsd.setProcessEnvironment(toolEnvironment());
     m_cupsd.setProcessChannelMode(QProcess::MergedChannels);
     m_cupsd.setStandardOutputFile(path(QStringLiteral("log/cupsd_output")));
-    m_cupsd.start();
-    if (!m_cupsd.waitForStarted()) {
+    if (!kit::startProgram(m_cupsd,
+                           {findTool(QStringLiteral("cupsd")), QStringLiteral("-f"),
+                            QStringLiteral("-c"), path(QStringLiteral("conf/cupsd.conf")),
+                            QStringLiteral("-s"), path(QStringLiteral("conf/cups-files.conf"))},
+                           toolEnvironment())) {
         *error = QStringLiteral("cupsd did not start: ") + m_cupsd.errorString();
         return false;
     }

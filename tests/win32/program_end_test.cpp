@@ -2,6 +2,7 @@
 // The real brannock.exe in a child process: each way of ending it ends it at once with status 0.
 
 #include "row_name.h"
+#include "win32_program.h"
 
 #include "mainwindow.h"
 
@@ -75,14 +76,8 @@ class ProgramEnd : public testing::TestWithParam<Ending>
 TEST_P(ProgramEnd, EndsTheProgramAtOnceWithStatusZero)
 {
     // brannock.exe is built beside this program.
-    std::wstring path(MAX_PATH, L'\0');
-    path.resize(GetModuleFileNameW(nullptr, path.data(), MAX_PATH));
-    path = path.substr(0, path.find_last_of(L"\\/") + 1) + L"brannock.exe";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION child{};
-    ASSERT_TRUE(CreateProcessW(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                               &startup, &child));
+    ASSERT_TRUE(kit::startBeside(L"brannock.exe", child));
     HWND window = windowOf(child.dwProcessId, L"Brannock");
     EXPECT_NE(window, nullptr) << "the window never came up";
     if (window)

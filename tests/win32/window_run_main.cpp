@@ -1,24 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A route through the Windows window, in a process of its own, for the print queue tests on
 // Linux: they start it under Wine with CUPS_SERVER naming their private scheduler, so that the
-// default printer is that scheduler's queue. It clicks Command1, types the replies, one a line in
-// the file named by BRANNOCK_RUN_REPLIES, into the real boxes, presses the button of every
-// message box, and writes what it saw as JSON to the file named by BRANNOCK_RUN_RESULT, as the
-// Linux window run does:
-//   {"prompts": <number of prompt boxes answered>, "messages": [<message box texts>]}
+// default printer is that scheduler's queue. As the Linux window run does, it clicks Command1,
+// types the replies of the route BRANNOCK_RUN_ROUTE names ("example" or "long") into the real
+// boxes, presses the button of every message box, and writes what it saw to the file named by
+// BRANNOCK_RUN_RESULT (kit::writeWindowRunResult).
 
 #include "box_answerer.h"
+#include "routes.h"
+#include "window_run_result.h"
 
 #include "mainwindow.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -31,45 +29,23 @@ std::wstring fileNamed(const char *variable)
     return platform::win32::toUtf16(path[0] == '/' ? std::string("Z:") + path : path);
 }
 
-std::string jsonString(const std::string &text)
-{
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\')
-            quoted += {'\\', c};
-        else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            quoted += escaped;
-        } else
-            quoted += c;
-    }
-    return quoted + '"';
-}
-
 TEST(WindowRun, AnswersEveryPromptOfTheRouteAndEnds)
 {
-    std::ifstream repliesFile(std::filesystem::path(fileNamed("BRANNOCK_RUN_REPLIES")));
-    ASSERT_TRUE(repliesFile.is_open()) << "no replies in BRANNOCK_RUN_REPLIES";
-    std::vector<std::string> replies;
-    for (std::string line; std::getline(repliesFile, line);)
-        replies.push_back(line);
+    const char *routeName = std::getenv("BRANNOCK_RUN_ROUTE");
+    const kit::Route *route = kit::namedRoute(routeName ? routeName : "");
+    ASSERT_NE(route, nullptr) << "no route named in BRANNOCK_RUN_ROUTE";
     const std::wstring resultPath = fileNamed("BRANNOCK_RUN_RESULT");
     ASSERT_FALSE(resultPath.empty());
 
     ui::MainWindow window(GetModuleHandleW(nullptr));
     ShowWindow(window.handle(), SW_SHOWNORMAL);
-    BoxAnswerer answerer(window.handle(), replies);
+    BoxAnswerer answerer(window.handle(), route->replies);
     SendMessageW(window.control("Command1"), BM_CLICK, 0, 0);
     EXPECT_TRUE(answerer.answeredAll());
     EXPECT_TRUE(IsWindowEnabled(window.handle())) << "a box is still open";
 
-    std::string json
-            = "{\"prompts\": " + std::to_string(answerer.asked.size()) + ", \"messages\": [";
-    for (std::size_t i = 0; i < answerer.messages.size(); ++i)
-        json += (i ? ", " : "") + jsonString(answerer.messages[i]);
-    json += "]}\n";
-    std::ofstream(std::filesystem::path(resultPath), std::ios::binary) << json;
+    ASSERT_TRUE(kit::writeWindowRunResult(std::filesystem::path(resultPath), answerer.asked.size(),
+                                          answerer.messages));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // DPI, its tab order.
 
 #include "box_answerer.h"
+#include "routes.h"
 #include "row_name.h"
 
 #include "design.h"
@@ -24,12 +25,8 @@ namespace {
 namespace texts = adjustment::texts;
 using Lines = std::vector<std::string>;
 
-const Lines kExampleRoute = {"1",   "10", "0", "10.000", "", "10.5", "", "A", "P1", "120", "",
-                             "0.2", "",   "B", "280",    "", "0.31", "", "",  "0",  "x"};
-
-// The fields' texts after that route, Text1 to Text9.
-const Lines kExampleFields = {" 10.000", " 10.5", "  400",  " 0.31", "  附合水准路线共有1个待定点",
-                              "  B",     "10.5",  "10毫米", " P1"};
+const Lines kExampleRoute = kit::exampleRoute().replies;
+const Lines kExampleFields = kit::exampleFields(); // Text1 to Text9
 
 class Window : public testing::Test
 {

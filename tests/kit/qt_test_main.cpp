@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Test main for the window tests: offscreen unless a platform is named, never a real printer,
-// and a temporary home so saved reports land in a folder of the tests' own.
+// The main of the Qt test programs: offscreen unless a platform is named, so the tests also run
+// where ctest lists them, the program's font, and with KIT_PRIVATE_HOME a temporary home with no
+// printer, for a suite whose windows save reports; else the home its starter gave.
+
+#include "temporary_home.h"
 
 #include "fonts.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -14,13 +15,12 @@ int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("CUPS_SERVER", "/nonexistent/brannock-tests/cups.sock");
-    QTemporaryDir home;
+#ifdef KIT_PRIVATE_HOME
+    kit::TemporaryHome home;
     if (!home.isValid())
         return 1;
-    qputenv("HOME", QFile::encodeName(home.path()));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral(".config"))));
-
+    home.makeCurrent();
+#endif
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     QApplication::setFont(platform::qt::fontFor(QStringLiteral("Microsoft Sans Serif"), 12, false));
