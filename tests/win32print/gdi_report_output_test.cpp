@@ -8,6 +8,7 @@
 #include "report_document.h"
 #include "utf16.h"
 
+#include "routes.h"
 #include "row_name.h"
 
 #include <gtest/gtest.h>
@@ -84,12 +85,10 @@ TEST(Win32Print, FileIsCompletedOnceItHasContentAndNoWriterHoldsIt)
     DeleteFileW(path.c_str());
 }
 
-// The example route: Ha 10.000, points A, P1, B, distances 120 and 280, rises 0.2 and 0.31.
+// The example route, printed.
 PrintOutcome printExample(ReportOutput &output)
 {
-    const adjustment::LevelingRoute route{
-            "1", 2,   "10.000", "10.5", 10, 10.5, {"A", "P1", "B"}, {0, 120, 280}, {0, 0.2, 0.31},
-            400, 0.51};
+    const adjustment::LevelingRoute route = kit::exampleLevelingRoute();
     adjustment::ReportDocument document(output);
     return adjustment::printReport(document, route, adjustment::computeAdjustment(route));
 }
