@@ -14,11 +14,34 @@
 #include <limits>
 #include <random>
 #include <string>
-#include <utility>
 
 namespace {
 
 namespace lf = platform::locale_free;
+
+// Reads `text` both ways into values that start alike: the same end, outcome and bits.
+void expectSameRead(const std::string &text)
+{
+    double want = 12345.678, got = want;
+    const auto w = std::from_chars(text.data(), text.data() + text.size(), want);
+    const auto g = lf::fromChars(text.data(), text.data() + text.size(), got);
+    EXPECT_TRUE(g.ptr == w.ptr && g.ec == w.ec
+                && std::bit_cast<std::uint64_t>(got) == std::bit_cast<std::uint64_t>(want))
+            << '"' << text << "\" read as " << got << ", not " << want;
+}
+
+// Writes `value` both ways, shortest and as the program writes it, and reads it back.
+void expectSameText(double value)
+{
+    char w[400], g[400];
+    const std::string shortest(w, std::to_chars(w, w + sizeof w, value).ptr);
+    EXPECT_EQ(std::string(g, lf::toChars(g, g + sizeof g, value).ptr), shortest);
+    for (auto [format, precision] :
+         {std::pair{std::chars_format::scientific, 14}, std::pair{std::chars_format::fixed, 3}})
+        EXPECT_EQ(std::string(g, lf::toChars(g, g + sizeof g, value, format, precision).ptr),
+                  std::string(w, std::to_chars(w, w + sizeof w, value, format, precision).ptr));
+    expectSameRead(shortest);
+}
 
 // Sets the comma-decimal locale for a test and puts the previous one back.
 class LocaleFreeChars : public testing::Test
@@ -32,86 +55,25 @@ protected:
     }
     void TearDown() override { std::setlocale(LC_ALL, m_saved.c_str()); }
 
-    // Reads `text` both ways into values that start as the same odd value.
-    static void expectSameRead(const std::string &text)
-    {
-        double expected = 12345.678, actual = 12345.678;
-        const auto *end = text.data() + text.size();
-        const auto want = std::from_chars(text.data(), end, expected);
-        const auto got = lf::fromChars(text.data(), end, actual);
-        EXPECT_EQ(got.ptr - text.data(), want.ptr - text.data()) << '"' << text << '"';
-        EXPECT_EQ(got.ec, want.ec) << '"' << text << '"';
-        EXPECT_EQ(std::bit_cast<std::uint64_t>(actual), std::bit_cast<std::uint64_t>(expected))
-                << '"' << text << '"';
-    }
-
-    // Writes `value` both ways: shortest, and each format and precision the program uses.
-    static void expectSameText(double value)
-    {
-        char want[400], got[400];
-        const auto shortest = std::to_chars(want, want + sizeof want, value).ptr;
-        EXPECT_EQ(std::string(got, lf::toChars(got, got + sizeof got, value).ptr),
-                  std::string(want, shortest));
-        for (auto [format, precision] : {std::pair{std::chars_format::scientific, 14},
-                                         std::pair{std::chars_format::fixed, 3}}) {
-            const auto w = std::to_chars(want, want + sizeof want, value, format, precision).ptr;
-            const auto g = lf::toChars(got, got + sizeof got, value, format, precision).ptr;
-            EXPECT_EQ(std::string(got, g), std::string(want, w));
-        }
-        expectSameRead(std::string(want, shortest));
-    }
-
 private:
     std::string m_saved = std::setlocale(LC_ALL, nullptr);
 };
 
+const char *const edgeTexts[] = {
+        // Forms, signs, blanks and stray characters.
+        "0", "-0", "0.0e0", "10", "1e22", "1e23", "0.1", "1.", ".5", ".", "", "-", "+1", " 1",
+        "1,5", "1e", "1e+", "1e+5x", "0x1p3", "00012.5000e-0003", "inf", "-Infinity", "infinit",
+        "nan", "-NaN", "nan(x)", "nan(",
+        // The least and the largest doubles, past them, and ties.
+        "5e-324", "-5e-324", "4.9406564584124654e-324", "2.4703282292062327e-324",
+        "2.4703282292062328e-324", "2.2250738585072011e-308", "2.2250738585072012e-308", "1e-400",
+        "-1e-400", "1e308", "1.7976931348623157e308", "1.7976931348623158e308",
+        "1.7976931348623159e308", "1e309", "1e99999999999999999999", "9007199254740993",
+        "9007199254740993.0000000000000000000001", "0.5000000000000000555"};
+
 TEST_F(LocaleFreeChars, EdgeTextsReadAsTheStandardLibraryReadsThem)
 {
-    for (const char *text : {"0",
-                             "-0",
-                             "0.0e0",
-                             "10",
-                             "1e22",
-                             "1e23",
-                             "0.1",
-                             "1.",
-                             ".5",
-                             ".",
-                             "",
-                             "-",
-                             "+1",
-                             " 1",
-                             "1,5",
-                             "1e",
-                             "1e+",
-                             "1e+5x",
-                             "0x1p3",
-                             "00012.5000e-0003",
-                             "5e-324",
-                             "-5e-324",
-                             "4.9406564584124654e-324",
-                             "2.4703282292062327e-324",
-                             "2.4703282292062328e-324",
-                             "2.2250738585072011e-308",
-                             "2.2250738585072012e-308",
-                             "1e-400",
-                             "-1e-400",
-                             "1e308",
-                             "1.7976931348623157e308",
-                             "1.7976931348623158e308",
-                             "1.7976931348623159e308",
-                             "1e309",
-                             "9007199254740993",
-                             "9007199254740993.0000000000000000000001",
-                             "0.5000000000000000555",
-                             "inf",
-                             "-Infinity",
-                             "infinit",
-                             "nan",
-                             "-NaN",
-                             "nan(x)",
-                             "nan(",
-                             "1e99999999999999999999"})
+    for (const char *text : edgeTexts)
         expectSameRead(text);
 }
 
@@ -126,8 +88,8 @@ TEST_F(LocaleFreeChars, DoublesWriteAsTheStandardLibraryWritesThem)
         expectSameText(std::ldexp(1.0, power));
 }
 
-// Random decimal texts, and the exact halfway point between two neighbouring doubles with a digit
-// beyond it: rounding to even, and rounding up once past the tie.
+// Random decimal texts; the exact halfway point between two neighbouring doubles, which rounds to
+// even, and that point with a digit beyond it, which rounds up.
 TEST_F(LocaleFreeChars, DecimalTextsAndTiesReadAsTheStandardLibraryReadsThem)
 {
     std::mt19937_64 random(1209);
@@ -138,17 +100,16 @@ TEST_F(LocaleFreeChars, DecimalTextsAndTiesReadAsTheStandardLibraryReadsThem)
     }
     static_assert(std::numeric_limits<long double>::digits > 53, "a tie needs 54 bits");
     for (int i = 0; i < 20'000; ++i) {
-        const double low = std::fabs(std::bit_cast<double>((random() >> 1) | 1));
-        if (!std::isfinite(std::nextafter(low, INFINITY)))
+        const double low = std::bit_cast<double>(random() >> 1),
+                     high = std::nextafter(low, HUGE_VAL);
+        if (!std::isfinite(high))
             continue;
-        const long double tie = (static_cast<long double>(low) + std::nextafter(low, INFINITY)) / 2;
-        char exact[900];
-        const int length = std::snprintf(exact, sizeof exact, "%.780Le", tie);
-        std::string text(exact, static_cast<std::size_t>(length));
-        for (auto &c : text)
-            c = c == ',' ? '.' : c; // printf follows the locale
-        expectSameRead(text);
-        expectSameRead(text.insert(text.find('e'), "1"));
+        char exact[900]; // printf writes the tie exactly, with the locale's comma
+        std::string tie(exact, static_cast<std::size_t>(std::snprintf(
+                                       exact, sizeof exact, "%.780Le", (0.0L + low + high) / 2)));
+        tie[1] = '.';
+        expectSameRead(tie);
+        expectSameRead(tie.insert(tie.find('e'), "1"));
     }
 }
 
