@@ -3,6 +3,8 @@
 
 #include "numbers.h"
 
+#include "double_chars.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -133,7 +135,7 @@ std::optional<double> readNumber(std::string_view text)
 
     double value = 0.0;
     const char *begin = s.data() + mantissaStart; // from_chars takes no "+"
-    const auto result = std::from_chars(begin, s.data() + s.size(), value);
+    const auto result = platform::fromChars(begin, s.data() + s.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
         if (decimalMagnitude(mantissa, exponent) >= 0)
             return std::nullopt;
@@ -161,8 +163,8 @@ std::string generalText(double value, int powerOfTen)
 
     // 15 significant digits: d.dddddddddddddde±XX
     std::array<char, 40> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::scientific, 14);
+    const auto result = platform::toChars(buffer.data(), buffer.data() + buffer.size(), value,
+                                          std::chars_format::scientific, 14);
     const std::string_view sci(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
     const bool negative = sci.front() == '-';
     const auto e = sci.find('e');
@@ -238,8 +240,8 @@ std::string fixed3Text(double value)
     const double rounded = roundHalfEven(value, 3);
     // The largest double has 309 digits before the point.
     std::array<char, 330> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), rounded,
-                                      std::chars_format::fixed, 3);
+    const auto result = platform::toChars(buffer.data(), buffer.data() + buffer.size(), rounded,
+                                          std::chars_format::fixed, 3);
     std::string text(buffer.data(), result.ptr);
     if (text == "-0.000")
         text = "0.000";

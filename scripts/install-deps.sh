@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages a task needs (through sudo when not root), only those missing, so
-# a second call is quick. Usage: scripts/install-deps.sh run|screenshot|package|windows|test
+# a second call is quick. Usage: scripts/install-deps.sh run|screenshot|package|windows|web|test
 #   run         building the program and running it: compiler, Qt, libcups, the fonts of the
 #               window and the report, and Qt's Wayland platform;
 #   screenshot  all of run, and a virtual X display and the tools that find and grab a window;
 #   package     all of run, and what CPack needs for the Debian package's dependencies;
 #   windows     the Windows program: the mingw-w64 cross compiler, GoogleTest's sources, NSIS for
 #               the installer, and librsvg and ImageMagick, which draw and pack the icon;
-#   test        all of screenshot and windows, and the test, benchmark and fuzzing tools, Wine
+#   web         the core for the web: emscripten, GoogleTest's sources, and node, which runs the
+#               tests;
+#   test        all of screenshot, windows and web, and the test, benchmark and fuzzing tools, Wine
 #               and its own fonts that the Windows build is tested with, and the comma-decimal
 #               locale that the number tests run under.
 set -euo pipefail
@@ -32,15 +34,17 @@ test=(
     wine wine64 fonts-wine
 )
 windows=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest nsis librsvg2-bin imagemagick)
+web=(cmake ninja-build emscripten googletest nodejs)
 
 case "${1:-}" in
 run) packages=("${run[@]}") ;;
 screenshot) packages=("${run[@]}" "${screenshot[@]}") ;;
 package) packages=("${run[@]}" "${package[@]}") ;;
 windows) packages=("${windows[@]}") ;;
-test) packages=("${run[@]}" "${screenshot[@]}" "${test[@]}" "${windows[@]}") ;;
+web) packages=("${web[@]}") ;;
+test) packages=("${run[@]}" "${screenshot[@]}" "${test[@]}" "${windows[@]}" "${web[@]}") ;;
 *)
-    echo "usage: $0 run|screenshot|package|windows|test" >&2
+    echo "usage: $0 run|screenshot|package|windows|web|test" >&2
     exit 2
     ;;
 esac

@@ -4,9 +4,9 @@
 # package, cross-builds for Windows and runs its tests under Wine, then builds for development and
 # runs every test there, the package's among them (lint, then installed into a fresh Debian 12,
 # where a newcomer's scripts/run.sh and screenshot are tried as well), then again under
-# AddressSanitizer and UndefinedBehaviorSanitizer. A test that cannot run here (no private print scheduler,
-# compositor, Xvfb or Wine, no root, no mirror) is skipped; in CI (CI=true) a skipped test fails the
-# run.
+# AddressSanitizer and UndefinedBehaviorSanitizer, and last builds the core for the web and runs its
+# tests under node. A test that cannot run here (no private print scheduler, compositor, Xvfb, Wine
+# or node, no root, no mirror) is skipped; in CI (CI=true) a skipped test fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
@@ -58,3 +58,8 @@ run_tests dev
 cmake --preset sanitize
 cmake --build --preset sanitize -j "$jobs"
 run_tests sanitize
+
+# The toolkit-free core built with emscripten for the web, its tests run under node.
+cmake --preset web
+cmake --build --preset web -j "$jobs"
+run_tests web

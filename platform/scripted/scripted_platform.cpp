@@ -3,7 +3,7 @@
 
 #include "scripted_platform.h"
 
-#include <charconv>
+#include "double_chars.h"
 
 namespace platform {
 
@@ -12,7 +12,7 @@ namespace {
 std::string numberText(double value)
 {
     std::array<char, 64> buffer{};
-    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    auto result = toChars(buffer.data(), buffer.data() + buffer.size(), value);
     return std::string(buffer.data(), result.ptr);
 }
 
