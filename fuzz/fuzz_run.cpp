@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Whole adjustment runs answered by the fuzzer's bytes: one reply per line, at most kMaxReplies.
 // When they run out the user presses Enter at every prompt and abandons when asked, so every run
-// must end a few prompts later; one that asks more aborts. A first byte from 0x01 to 0x05 is
+// must end a few prompts later; one that asks more aborts. A first byte from 0x01 to 0x08 is
 // not a reply: it picks how the printed document ends (printed, saved, not saved).
 // Every run must then have the properties kit::checkRun checks, or the fuzzer stops on the
 // exception it throws: a completed run printed one document whose lines match what the window
@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     ScriptedPlatform platform(splitReplies(bytes));
     platform.setPrintOutcome(PrintOutcome{ending.first, ending.second, "/tmp/Tarnovel.pdf"});
-    const kit::EnterThenAbandon after(platform, [](const std::string &prompt) {
+    kit::EnterThenAbandon after(platform, [](const std::string &prompt) {
         throw kit::BrokenProperty("the run ends a few prompts after the replies [" + prompt + "]");
     });
     auto services = platform.services();

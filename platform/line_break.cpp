@@ -9,6 +9,8 @@ namespace platform {
 
 namespace {
 
+constexpr std::size_t minimumWindow = 256; // code points
+
 bool isHan(char32_t c)
 {
     return (c >= 0x3400 && c <= 0x9FFF) || (c >= 0xF900 && c <= 0xFAFF)
@@ -21,7 +23,8 @@ bool isBlank(char32_t c)
 }
 
 // The code points of a UTF-8 text and the byte at which each begins. A byte that begins no valid
-// sequence stands for itself, so that no text is lost.
+// sequence stands for itself, so that no text is lost; the front ends give valid UTF-8, so that a
+// device's count of malformed text may differ by a character or two without harm.
 struct Decoded
 {
     std::u32string codePoints;
@@ -74,14 +77,27 @@ std::size_t lineCut(std::u32string_view text, std::size_t fits)
 std::vector<std::string> breakLine(const std::string &text, const Fitting &fits)
 {
     const Decoded decoded = decode(text);
+    const std::size_t count = decoded.codePoints.size();
     std::vector<std::string> pieces;
-    for (std::size_t first = 0; first < decoded.codePoints.size();) {
-        const std::string_view rest = std::string_view(text).substr(decoded.starts[first]);
-        const std::size_t cut
-                = lineCut(std::u32string_view(decoded.codePoints).substr(first), fits(rest));
+    // The device measures a window of the rest, twice the last piece and widened while all of it
+    // fits, not the whole rest: a very long name is then measured in time that grows with its
+    // length, not with its square.
+    std::size_t window = minimumWindow;
+    for (std::size_t first = 0; first < count;) {
+        std::size_t fit = 0;
+        for (;;) {
+            const std::size_t end = std::min(count, first + window);
+            fit = fits(std::string_view(text).substr(decoded.starts[first],
+                                                     decoded.starts[end] - decoded.starts[first]));
+            if (fit < end - first || end == count)
+                break;
+            window *= 2;
+        }
+        const std::size_t cut = lineCut(std::u32string_view(decoded.codePoints).substr(first), fit);
         pieces.push_back(text.substr(decoded.starts[first],
                                      decoded.starts[first + cut] - decoded.starts[first]));
         first += cut;
+        window = std::max(minimumWindow, 2 * cut);
     }
     return pieces;
 }

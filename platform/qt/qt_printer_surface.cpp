@@ -241,10 +241,12 @@ std::unique_ptr<PageCanvas> QtReportOutput::fileWriter(FileKind kind, const std:
 bool QtReportOutput::writeFile(const std::string &path, const std::string &content)
 {
     QFile file(toQString(path));
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-           && file.write(content.data(), static_cast<qint64>(content.size()))
-                      == static_cast<qint64>(content.size())
-           && file.flush();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        || file.write(content.data(), static_cast<qint64>(content.size()))
+                   != static_cast<qint64>(content.size()))
+        return false;
+    file.close();
+    return file.error() == QFileDevice::NoError;
 }
 
 void QtReportOutput::removeFile(const std::string &path)

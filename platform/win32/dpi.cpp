@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The DPI of a window and its frame at that DPI, through whatever the running Windows offers.
 
 #include "dpi.h"
 

@@ -134,7 +134,7 @@ TEST(HostileRuns, EveryRunEndsWithinBoundedPromptsWithoutACrash)
 
         // After the hostile replies the user only presses Enter, and abandons when asked.
         ScriptedPlatform platform(replies);
-        const EnterThenAbandon after(platform);
+        EnterThenAbandon after(platform);
         platform.setRecording(run % 10 == 0); // keep the long-string runs fast
         auto services = platform.services();
 

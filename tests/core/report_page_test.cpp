@@ -185,6 +185,10 @@ INSTANTIATE_TEST_SUITE_P(
                 CutCase{"OneCharacterWhenNoneFits", "abc", 0, {"a", "b", "c"}},
                 CutCase{"AnAstralCharacterIsOne", "a\U0001F600b", 1, {"a", "\U0001F600", "b"}},
                 CutCase{"AWholeAstralCharacterWhenNoneFits", "\U0001F600b", 0, {"\U0001F600", "b"}},
+                CutCase{"WiderThanTheMeasuredWindow",
+                        std::string(600, 'a'),
+                        300,
+                        {std::string(300, 'a'), std::string(300, 'a')}},
                 CutCase{"InvalidBytesKept",
                         "a\xFF\xFE"
                         "b",

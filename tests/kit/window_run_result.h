@@ -32,7 +32,10 @@ inline bool writeWindowRunResult(const std::filesystem::path &path, std::size_t 
         }
         json += '"';
     }
-    return static_cast<bool>(std::ofstream(path, std::ios::binary) << json << "]}\n");
+    std::ofstream file(path, std::ios::binary);
+    file << json << "]}\n";
+    file.close();
+    return static_cast<bool>(file);
 }
 
 } // namespace kit

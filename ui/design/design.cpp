@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The name a screen reader gives a field, from its labels' captions.
 
 #include "design.h"
 
