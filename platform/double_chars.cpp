@@ -6,42 +6,32 @@
 
 namespace platform {
 
+std::from_chars_result fromChars(const char *first, const char *last, double &value)
+{
 #ifdef BRANNOCK_STD_DOUBLE_CHARCONV
-
-std::from_chars_result fromChars(const char *first, const char *last, double &value)
-{
     return std::from_chars(first, last, value);
-}
-
-std::to_chars_result toChars(char *first, char *last, double value)
-{
-    return std::to_chars(first, last, value);
-}
-
-std::to_chars_result toChars(char *first, char *last, double value, std::chars_format format,
-                             int precision)
-{
-    return std::to_chars(first, last, value, format, precision);
-}
-
 #else
-
-std::from_chars_result fromChars(const char *first, const char *last, double &value)
-{
     return locale_free::fromChars(first, last, value);
+#endif
 }
 
 std::to_chars_result toChars(char *first, char *last, double value)
 {
+#ifdef BRANNOCK_STD_DOUBLE_CHARCONV
+    return std::to_chars(first, last, value);
+#else
     return locale_free::toChars(first, last, value);
+#endif
 }
 
 std::to_chars_result toChars(char *first, char *last, double value, std::chars_format format,
                              int precision)
 {
+#ifdef BRANNOCK_STD_DOUBLE_CHARCONV
+    return std::to_chars(first, last, value, format, precision);
+#else
     return locale_free::toChars(first, last, value, format, precision);
-}
-
 #endif
+}
 
 } // namespace platform
