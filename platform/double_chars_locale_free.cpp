@@ -68,13 +68,13 @@ double parsed(const std::string &text)
 // printf's "%.*e" (scientific), "%.*f" (fixed) or "%.*g" of `value`.
 std::string printed(std::chars_format format, int precision, double value)
 {
-    const char *spec = format == std::chars_format::scientific ? "%.*e"
-                       : format == std::chars_format::fixed    ? "%.*f"
-                                                               : "%.*g";
+    const char *pattern = format == std::chars_format::scientific ? "%.*e"
+                          : format == std::chars_format::fixed    ? "%.*f"
+                                                                  : "%.*g";
     const CLocale c;
-    const int length = std::snprintf(nullptr, 0, spec, precision, value);
+    const int length = std::snprintf(nullptr, 0, pattern, precision, value);
     std::string text(static_cast<std::size_t>(length), '\0');
-    std::snprintf(text.data(), text.size() + 1, spec, precision, value);
+    std::snprintf(text.data(), text.size() + 1, pattern, precision, value);
     return text;
 }
 
