@@ -3,6 +3,8 @@
 
 #include "text_file_page.h"
 
+#include "line_break.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -15,13 +17,6 @@ constexpr double lineTwips = 240;
 constexpr double ascentTwips = 192;
 constexpr double noEdge = 1e12;
 
-// The code points of a UTF-8 text: its bytes that do not continue a sequence.
-std::size_t characters(std::string_view text)
-{
-    return static_cast<std::size_t>(
-            std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
-}
-
 } // namespace
 
 TextFilePage::TextFilePage(platform::ReportOutput &output, std::string path)
@@ -31,7 +26,7 @@ TextFilePage::TextFilePage(platform::ReportOutput &output, std::string path)
 
 double TextFilePage::advance(const platform::PrintFont &, const std::string &text)
 {
-    return columnTwips * static_cast<double>(characters(text));
+    return columnTwips * static_cast<double>(platform::codePoints(text));
 }
 
 platform::FontMetrics TextFilePage::metrics(const platform::PrintFont &)
@@ -47,7 +42,8 @@ platform::PrintableArea TextFilePage::printableArea()
 std::size_t TextFilePage::fitting(const platform::PrintFont &, const std::string &text,
                                   double width)
 {
-    return std::min(characters(text), static_cast<std::size_t>(std::max(0.0, width / columnTwips)));
+    return std::min(platform::codePoints(text),
+                    static_cast<std::size_t>(std::max(0.0, width / columnTwips)));
 }
 
 void TextFilePage::drawText(const platform::PlacedText &piece)
@@ -89,7 +85,7 @@ void TextFilePage::endPage()
                 length = at;
             }
             line += text;
-            length += characters(text);
+            length += platform::codePoints(text);
         }
         m_lines.push_back(std::move(line));
     }

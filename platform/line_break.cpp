@@ -57,6 +57,12 @@ Decoded decode(std::string_view text)
 
 } // namespace
 
+std::size_t codePoints(std::string_view text)
+{
+    return static_cast<std::size_t>(
+            std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
 std::size_t lineCut(std::u32string_view text, std::size_t fits)
 {
     if (fits >= text.size())

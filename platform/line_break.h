@@ -19,6 +19,9 @@ namespace platform {
 // at least one code point. Blanks right after what fits go with it: they need no room on paper.
 std::size_t lineCut(std::u32string_view text, std::size_t fits);
 
+// The code points of a UTF-8 text: its bytes that do not continue a sequence.
+std::size_t codePoints(std::string_view text);
+
 // How many code points from the start of a UTF-8 text fit on the line.
 using Fitting = std::function<std::size_t(std::string_view text)>;
 

@@ -7,6 +7,7 @@
 // by Ghostscript into Type 3 fonts, has no text to read back).
 
 #include "routes.h"
+#include "text.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -35,7 +36,7 @@ namespace kit {
 // The kit's UTF-8 texts as Qt's.
 inline QString q(std::string_view text)
 {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+    return platform::qt::toQString(text);
 }
 
 inline QStringList q(const std::vector<std::string> &lines)
