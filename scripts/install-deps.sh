@@ -34,7 +34,7 @@ test=(
     wine wine64 fonts-wine
 )
 windows=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest nsis librsvg2-bin imagemagick)
-web=(cmake ninja-build emscripten googletest nodejs)
+web=(cmake ninja-build emscripten googletest nodejs chromium python3-websocket)
 
 case "${1:-}" in
 run) packages=("${run[@]}") ;;

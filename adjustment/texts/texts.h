@@ -95,6 +95,10 @@ inline constexpr std::string_view DocumentsFolderNotFound = "找不到用户的�
 inline constexpr std::string_view ProgramName = "Brannock"; // the window's and the boxes' title
 inline constexpr std::string_view Ok = "确定";
 inline constexpr std::string_view Cancel = "取消";
+// Shown in a web page whose tab the browser would not close when the program ended, with a link
+// that starts it again.
+inline constexpr std::string_view ProgramEnded = "Brannock 已结束。";
+inline constexpr std::string_view StartAgain = "重新启动";
 
 // The window's captions, by control. Blanks spread some captions' characters on screen.
 inline constexpr std::string_view Command1 = "进行计 算";

@@ -1,0 +1,160 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page's side of the program: the prompt box, the fields, the report's SVG pages and their
+// printing, the program's end, and the start button. The program (brannock.js) calls Brannock's
+// functions; whatever a user types is only ever set as text, never as markup.
+'use strict';
+
+const Brannock = (() => {
+    const $ = (id) => document.getElementById(id);
+    const svgNs = 'http://www.w3.org/2000/svg';
+    let running = false;
+
+    // The prompt box: resolves with the reply, or with '' for Esc and "取消".
+    function openBox(prompt, asking) {
+        const box = $('Box'), reply = $('BoxReply');
+        $('BoxPrompt').textContent = prompt;
+        reply.value = '';
+        reply.hidden = !asking;
+        $('BoxCancel').hidden = !asking;
+        return new Promise((resolve) => {
+            // Each way out closes the box itself: its close event comes later, when the next box
+            // may be open already.
+            const close = (answer) => {
+                box.close();
+                resolve(answer);
+            };
+            $('BoxOk').onclick = () => close(asking ? reply.value : '');
+            $('BoxCancel').onclick = () => close('');
+            box.oncancel = (event) => {
+                event.preventDefault();
+                close('');
+            };
+            // Enter is OK, unless it only ends an input method's composition.
+            reply.onkeydown = (event) => {
+                if (event.key !== 'Enter')
+                    return;
+                event.preventDefault();
+                if (!event.isComposing && event.keyCode !== 229)
+                    close(reply.value);
+            };
+            box.showModal();
+            (asking ? reply : $('BoxOk')).focus();
+        });
+    }
+
+    // Measuring in the report's fonts, which are sized in twips.
+    const context = document.createElement('canvas').getContext('2d');
+    const lineGaps = new Map();
+    function measure(font, text) {
+        context.font = font;
+        return context.measureText(text).width;
+    }
+
+    let pages = [], page = null, paper = null;
+    function addPage() {
+        page = document.createElementNS(svgNs, 'svg');
+        page.setAttribute('viewBox', `0 0 ${paper.width} ${paper.height}`);
+        page.setAttribute('width', `${paper.width / 1440}in`);
+        page.setAttribute('height', `${paper.height / 1440}in`);
+        pages.push(page);
+    }
+
+    return {
+        ask: (prompt) => openBox(prompt, true),
+        tell: (text) => openBox(text, false),
+        setField: (name, text) => {
+            $(name).value = text;
+        },
+        // A tab the script did not open may not be closed: the window then gives way to a note.
+        end: () => {
+            running = false;
+            window.close();
+            $('Brannock').hidden = true;
+            $('Ended').hidden = false;
+        },
+        beginReport: (width, height) => {
+            paper = {width, height};
+            pages = [];
+            addPage();
+        },
+        advance: measure,
+        // Height, ascent and line spacing; the canvas has no line gap, so a line box tells it.
+        metrics: (font) => {
+            context.font = font;
+            const m = context.measureText('国');
+            if (!lineGaps.has(font)) {
+                const probe = document.createElement('div');
+                probe.style.cssText = 'position:absolute;visibility:hidden;line-height:normal;white-space:pre';
+                probe.style.font = font;
+                probe.style.lineHeight = 'normal';
+                probe.textContent = '国';
+                document.body.append(probe);
+                lineGaps.set(font, probe.getBoundingClientRect().height);
+                probe.remove();
+            }
+            const height = m.fontBoundingBoxAscent + m.fontBoundingBoxDescent;
+            return [height, m.fontBoundingBoxAscent, Math.max(height, lineGaps.get(font))];
+        },
+        // How many code points from the start of text fit within width.
+        fitting: (font, text, width) => {
+            const points = Array.from(text);
+            let low = 0, high = points.length;
+            while (low < high) {
+                const middle = Math.ceil((low + high) / 2);
+                if (measure(font, points.slice(0, middle).join('')) <= width)
+                    low = middle;
+                else
+                    high = middle - 1;
+            }
+            return low;
+        },
+        drawText: (x, baseline, font, text) => {
+            const piece = document.createElementNS(svgNs, 'text');
+            piece.setAttribute('x', x);
+            piece.setAttribute('y', baseline);
+            piece.style.font = font;
+            piece.textContent = text;
+            page.append(piece);
+        },
+        newPage: addPage,
+        // The report becomes the page's print content until the next one, so the browser's own
+        // Print prints it again; then the browser's print dialog opens.
+        printReport: () => {
+            $('Report').replaceChildren(...pages);
+            document.body.classList.add('reported');
+            window.print();
+        },
+        isRunning: () => running,
+        setRunning: (state) => {
+            running = state;
+        },
+    };
+})();
+
+var Module = {
+    onRuntimeInitialized() {
+        const start = document.getElementById('Command1');
+        start.onclick = async () => {
+            Brannock.setRunning(true);
+            try {
+                await Module.ccall('brannock_start', null, [], [], {async: true});
+            } finally {
+                Brannock.setRunning(false);
+            }
+        };
+        document.getElementById('Command2').onclick = () => Module.ccall('brannock_end', null, [], []);
+        document.body.dataset.ready = 'true';
+    },
+};
+
+// Leaving the page while a route is being entered asks first; otherwise it asks nothing.
+window.addEventListener('beforeunload', (event) => {
+    if (Brannock.isRunning()) {
+        event.preventDefault();
+        event.returnValue = '';
+    }
+});
+
+
+if ('serviceWorker' in navigator && location.protocol !== 'file:')
+    navigator.serviceWorker.register('sw.js');

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The design's faces as CSS font-family lists.
+
+#include "css_fonts.h"
+
+#include "double_chars.h"
+#include "typography.h"
+
+#include <array>
+#include <initializer_list>
+
+namespace platform::web {
+
+namespace {
+
+// Latin faces first where the design's face is missing, as the Linux program picks them; the CJK
+// faces then draw only what those lack.
+constexpr std::array<std::string_view, 10> sansFallbacks{
+        "Liberation Sans",   "DejaVu Sans",        "Microsoft YaHei", "PingFang SC",
+        "Hiragino Sans GB",  "Noto Sans CJK SC",   "Noto Sans SC",    "Source Han Sans SC",
+        "WenQuanYi Zen Hei", "Droid Sans Fallback"};
+constexpr std::array<std::string_view, 8> songFallbacks{
+        "Songti SC",    "STSong",         "Noto Serif CJK SC", "Noto Serif SC",
+        "Source Han Serif SC", "AR PL UMing CN", "WenQuanYi Zen Hei", "Noto Sans CJK SC"};
+
+// A family name as a CSS string; names hold no quote or backslash, but a report font's could.
+void appendQuoted(std::string &list, std::string_view name)
+{
+    list += '"';
+    for (char c : name) {
+        if (c == '"' || c == '\\')
+            list += '\\';
+        list += c;
+    }
+    list += '"';
+}
+
+template<std::size_t Count>
+std::string familyList(std::initializer_list<std::string_view> first,
+                       const std::array<std::string_view, Count> &fallbacks, std::string_view generic)
+{
+    std::string list;
+    const auto add = [&list](std::string_view name) {
+        if (!list.empty())
+            list += ", ";
+        appendQuoted(list, name);
+    };
+    for (std::string_view name : first)
+        add(name);
+    for (std::string_view name : fallbacks)
+        add(name);
+    list += ", ";
+    list += generic;
+    return list;
+}
+
+} // namespace
+
+std::string cssFamilies(std::string_view face)
+{
+    if (design::names(design::songFace, face))
+        return familyList({design::songFace.name, design::songFace.englishName}, songFallbacks,
+                          "serif");
+    if (design::names(design::sansFace, face))
+        return familyList({design::sansFace.name}, sansFallbacks, "sans-serif");
+    return familyList({face}, sansFallbacks, "sans-serif");
+}
+
+std::string cssFont(std::string_view face, double pixels, bool bold)
+{
+    char size[32];
+    const auto written = toChars(size, size + sizeof size, pixels);
+    return std::string(bold ? "bold " : "") + std::string(size, written.ptr) + "px "
+           + cssFamilies(face);
+}
+
+} // namespace platform::web

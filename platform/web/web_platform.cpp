@@ -1,0 +1,200 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The services' C++ side: each call goes to the page's object Brannock (page.js).
+
+#include "web_platform.h"
+
+#include "css_fonts.h"
+#include "units.h"
+
+#include <emscripten/emscripten.h>
+
+#include <cstdlib>
+#include <ctime>
+
+// clang-format off
+EM_ASYNC_JS(char *, brannock_ask, (const char *prompt), {
+    const reply = await Brannock.ask(UTF8ToString(prompt));
+    const size = lengthBytesUTF8(reply) + 1;
+    const copy = _malloc(size);
+    if (copy)
+        stringToUTF8(reply, copy, size);
+    return copy;
+});
+EM_ASYNC_JS(void, brannock_tell, (const char *text), {
+    await Brannock.tell(UTF8ToString(text));
+});
+EM_JS(void, brannock_set_field, (const char *name, const char *text), {
+    Brannock.setField(UTF8ToString(name), UTF8ToString(text));
+});
+EM_JS(void, brannock_end, (), {
+    Brannock.end();
+});
+EM_JS(void, brannock_begin_report, (double width, double height), {
+    Brannock.beginReport(width, height);
+});
+EM_JS(double, brannock_advance, (const char *font, const char *text), {
+    return Brannock.advance(UTF8ToString(font), UTF8ToString(text));
+});
+EM_JS(void, brannock_metrics, (const char *font, double *out), {
+    const metrics = Brannock.metrics(UTF8ToString(font));
+    for (let i = 0; i < 3; ++i)
+        HEAPF64[(out >> 3) + i] = metrics[i];
+});
+EM_JS(int, brannock_fitting, (const char *font, const char *text, double width), {
+    return Brannock.fitting(UTF8ToString(font), UTF8ToString(text), width);
+});
+EM_JS(void, brannock_draw_text, (double x, double baseline, const char *font, const char *text), {
+    Brannock.drawText(x, baseline, UTF8ToString(font), UTF8ToString(text));
+});
+EM_JS(void, brannock_new_page, (), {
+    Brannock.newPage();
+});
+EM_JS(void, brannock_print_report, (), {
+    Brannock.printReport();
+});
+// clang-format on
+
+namespace platform::web {
+
+namespace {
+
+// A4, the paper the page asks the browser's print dialog for.
+constexpr double paperWidth = 11906;
+constexpr double paperHeight = 16838;
+
+// The report's font as the browser takes it, sized in twips: the SVG pages are drawn in twips,
+// and a font of so many pixels measures in them too.
+std::string twipsFont(const PrintFont &font)
+{
+    return cssFont(font.name, font.points * design::twipsPerPoint, false);
+}
+
+// The report drawn as SVG pages in twips, measured by the browser's own text shaping; at finish
+// the pages become the page's print content and the browser's print dialog opens.
+class SvgCanvas final : public PageCanvas
+{
+public:
+    SvgCanvas() { brannock_begin_report(paperWidth, paperHeight); }
+
+    double advance(const PrintFont &font, const std::string &text) override
+    {
+        return brannock_advance(twipsFont(font).c_str(), text.c_str());
+    }
+
+    FontMetrics metrics(const PrintFont &font) override
+    {
+        double measures[3] = {};
+        brannock_metrics(twipsFont(font).c_str(), measures);
+        return {measures[0], measures[1], measures[2]};
+    }
+
+    // A PDF saved from the browser has no unprintable edge: the same margin as a saved report's.
+    PrintableArea printableArea() override
+    {
+        return {fileMarginTwips, fileMarginTwips, paperWidth - fileMarginTwips,
+                paperHeight - fileMarginTwips};
+    }
+
+    std::size_t fitting(const PrintFont &font, const std::string &text, double width) override
+    {
+        const int count = brannock_fitting(twipsFont(font).c_str(), text.c_str(), width);
+        return count > 0 ? static_cast<std::size_t>(count) : 0;
+    }
+
+    void drawText(const PlacedText &piece) override
+    {
+        brannock_draw_text(piece.x, piece.baseline, twipsFont(piece.font).c_str(),
+                           piece.text.c_str());
+    }
+
+    bool newPage() override
+    {
+        brannock_new_page();
+        return true;
+    }
+
+    bool finish() override
+    {
+        brannock_print_report();
+        return true;
+    }
+};
+
+} // namespace
+
+std::string WebPromptService::inputBox(const std::string &prompt)
+{
+    char *reply = brannock_ask(prompt.c_str());
+    std::string text = reply ? reply : "";
+    std::free(reply);
+    return text;
+}
+
+void WebPromptService::showMessage(const std::string &text)
+{
+    brannock_tell(text.c_str());
+}
+
+void WebFieldService::setFieldText(Field field, const std::string &text)
+{
+    brannock_set_field(fieldName(field), text.c_str());
+}
+
+void WebProgramEnd::endProgram()
+{
+    brannock_end();
+}
+
+DefaultPrinter WebReportOutput::defaultPrinter()
+{
+    return {DefaultPrinter::State::Ready, "browser"};
+}
+
+std::unique_ptr<PageCanvas> WebReportOutput::printJob(const std::string &)
+{
+    return std::make_unique<SvgCanvas>();
+}
+
+LocalTime WebReportOutput::now()
+{
+    const std::time_t seconds = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+            local.tm_hour,        local.tm_min,     local.tm_sec};
+}
+
+// The page writes no file: the browser's print dialog is where a report is saved.
+Folder WebReportOutput::documentsFolder()
+{
+    return {};
+}
+
+std::string WebReportOutput::pathIn(const std::string &, const std::string &name)
+{
+    return name;
+}
+
+FileCreation WebReportOutput::createNewFile(const std::string &)
+{
+    return FileCreation::Failed;
+}
+
+bool WebReportOutput::hasFileWriter(FileKind)
+{
+    return false;
+}
+
+std::unique_ptr<PageCanvas> WebReportOutput::fileWriter(FileKind, const std::string &)
+{
+    return nullptr;
+}
+
+bool WebReportOutput::writeFile(const std::string &, const std::string &)
+{
+    return false;
+}
+
+void WebReportOutput::removeFile(const std::string &) {}
+
+} // namespace platform::web

@@ -1,0 +1,159 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Headless Chromium driven through the DevTools protocol, and the page served from a folder on
+localhost: what the web tests and the web costs share."""
+import base64
+import functools
+import http.server
+import json
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import urllib.request
+
+import websocket
+
+CHROMIUM = shutil.which('chromium') or shutil.which('chromium-browser')
+
+
+def skip(reason):
+    """Exits 77, which ctest reports as a skipped test."""
+    print('Skipped: ' + reason, file=sys.stderr)
+    sys.exit(77)
+
+
+class Site:
+    """The folder served over http on a free localhost port until stop()."""
+
+    def __init__(self, folder):
+        handler = functools.partial(Quiet, directory=folder)
+        self.server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
+        self.url = 'http://127.0.0.1:%d/' % self.server.server_address[1]
+        threading.Thread(target=self.server.serve_forever, daemon=True).start()
+
+    def stop(self):
+        self.server.shutdown()
+        self.server.server_close()
+
+
+class Quiet(http.server.SimpleHTTPRequestHandler):
+    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
+                      '.webmanifest': 'application/manifest+json', '.js': 'text/javascript'}
+
+    def log_message(self, *args):
+        pass
+
+
+class Browser:
+    """One headless Chromium with one page, in a profile of its own."""
+
+    def __init__(self, width=1024, height=768, mobile=False):
+        if not CHROMIUM:
+            skip('chromium is not installed')
+        self.profile = tempfile.mkdtemp(prefix='brannock-chromium-')
+        self.process = subprocess.Popen(
+            [CHROMIUM, '--headless', '--no-sandbox', '--disable-gpu', '--no-first-run',
+             '--disable-background-networking', '--disable-component-update',
+             '--disable-default-apps', '--disable-sync', '--mute-audio',
+             '--remote-debugging-port=0', '--user-data-dir=' + self.profile, 'about:blank'],
+            stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+        port = None
+        for line in self.process.stderr:
+            found = re.search(r'DevTools listening on ws://[^:]+:(\d+)/', line)
+            if found:
+                port = found.group(1)
+                break
+        threading.Thread(target=self.process.stderr.read, daemon=True).start()
+        if port is None:
+            raise RuntimeError('chromium did not start')
+        targets = json.load(urllib.request.urlopen('http://127.0.0.1:%s/json/list' % port))
+        page = next(t for t in targets if t['type'] == 'page')
+        self.socket = websocket.create_connection(page['webSocketDebuggerUrl'],
+                                                  suppress_origin=True)
+        self.next_id = 0
+        self.events = []
+        for domain in ('Page', 'Runtime', 'Network'):
+            self.send(domain + '.enable')
+        self.send('Emulation.setDeviceMetricsOverride', width=width, height=height,
+                  deviceScaleFactor=3 if mobile else 1, mobile=mobile)
+        self.send('Page.bringToFront')
+        # The browser's print dialog never ends headless: window.print only counts its calls.
+        self.send('Page.addScriptToEvaluateOnNewDocument',
+                  source='window.print = () => { window.printed = (window.printed || 0) + 1; };'
+                  # Each box opened is counted, so that a test knows when the next one is up.
+                  'const showModal = HTMLDialogElement.prototype.showModal;'
+                  'HTMLDialogElement.prototype.showModal = function () {'
+                  '  window.boxes = (window.boxes || 0) + 1; showModal.call(this); };')
+
+    def send(self, method, **params):
+        self.next_id += 1
+        self.socket.send(json.dumps({'id': self.next_id, 'method': method, 'params': params}))
+        while True:
+            message = json.loads(self.socket.recv())
+            if message.get('id') == self.next_id:
+                if 'error' in message:
+                    raise RuntimeError('%s: %s' % (method, message['error']))
+                return message['result']
+            self.events.append(message)
+
+    def run(self, expression):
+        """The value of a JavaScript expression in the page, promises awaited."""
+        result = self.send('Runtime.evaluate', expression=expression, awaitPromise=True,
+                           returnByValue=True)
+        if 'exceptionDetails' in result:
+            raise RuntimeError(result['exceptionDetails'])
+        return result['result'].get('value')
+
+    def wait(self, expression, timeout=20):
+        """Waits until the expression is true in the page."""
+        end = time.monotonic() + timeout
+        while not self.run(expression):
+            if time.monotonic() > end:
+                raise TimeoutError(expression)
+            time.sleep(0.02)
+
+    def open(self, url):
+        self.events.clear()
+        self.send('Page.navigate', url=url)
+        self.wait('document.body && document.body.dataset.ready === "true"')
+
+    def type(self, text):
+        if text:
+            self.send('Input.insertText', text=text)
+
+    def key(self, name, code):
+        for kind in ('rawKeyDown', 'keyUp'):
+            self.send('Input.dispatchKeyEvent', type=kind, key=name, code=name,
+                      windowsVirtualKeyCode=code)
+
+    def box_open(self):
+        return self.run('document.getElementById("Box").open')
+
+    def answer(self, reply):
+        """Types the reply into the open prompt box and presses Enter."""
+        self.wait('document.getElementById("Box").open')
+        prompt, count = self.run('[document.getElementById("BoxPrompt").textContent, window.boxes]')
+        self.type(reply)
+        self.key('Enter', 13)
+        self.wait('!document.getElementById("Box").open || window.boxes !== %d' % count)
+        return prompt
+
+    def fields(self):
+        return self.run('[...Array(9).keys()].map(i => document.getElementById("Text" + (i + 1)).value)')
+
+    def pdf(self, path):
+        data = self.send('Page.printToPDF', preferCSSPageSize=True, printBackground=False)['data']
+        with open(path, 'wb') as file:
+            file.write(base64.b64decode(data))
+
+    def close(self):
+        try:
+            self.socket.close()
+        finally:
+            self.process.kill()
+            self.process.wait()
+            shutil.rmtree(self.profile, ignore_errors=True)
