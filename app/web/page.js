@@ -44,7 +44,7 @@ const Brannock = (() => {
 
     // Measuring in the report's fonts, which are sized in twips.
     const context = document.createElement('canvas').getContext('2d');
-    const lineGaps = new Map();
+    const lineBoxes = new Map();
     function measure(font, text) {
         context.font = font;
         return context.measureText(text).width;
@@ -78,22 +78,21 @@ const Brannock = (() => {
             addPage();
         },
         advance: measure,
-        // Height, ascent and line spacing; the canvas has no line gap, so a line box tells it.
+        // Ascent, descent and the height of a line box: the canvas has no line gap, a line tells.
         metrics: (font) => {
             context.font = font;
             const m = context.measureText('国');
-            if (!lineGaps.has(font)) {
+            if (!lineBoxes.has(font)) {
                 const probe = document.createElement('div');
-                probe.style.cssText = 'position:absolute;visibility:hidden;line-height:normal;white-space:pre';
+                probe.style.cssText = 'position:absolute;visibility:hidden;white-space:pre';
                 probe.style.font = font;
                 probe.style.lineHeight = 'normal';
                 probe.textContent = '国';
                 document.body.append(probe);
-                lineGaps.set(font, probe.getBoundingClientRect().height);
+                lineBoxes.set(font, probe.getBoundingClientRect().height);
                 probe.remove();
             }
-            const height = m.fontBoundingBoxAscent + m.fontBoundingBoxDescent;
-            return [height, m.fontBoundingBoxAscent, Math.max(height, lineGaps.get(font))];
+            return [m.fontBoundingBoxAscent, m.fontBoundingBoxDescent, lineBoxes.get(font)];
         },
         // How many code points from the start of text fit within width.
         fitting: (font, text, width) => {

@@ -13,15 +13,16 @@ namespace platform::web {
 
 namespace {
 
-// Latin faces first where the design's face is missing, as the Linux program picks them; the CJK
-// faces then draw only what those lack.
+// After the design's own face: Latin faces where the design's sans is missing, as the Linux
+// program picks them; then each system's CJK faces, those the Linux program uses ahead of others
+// a Linux system may have too, so that the page measures and prints as it does.
 constexpr std::array<std::string_view, 10> sansFallbacks{
-        "Liberation Sans",   "DejaVu Sans",        "Microsoft YaHei", "PingFang SC",
-        "Hiragino Sans GB",  "Noto Sans CJK SC",   "Noto Sans SC",    "Source Han Sans SC",
-        "WenQuanYi Zen Hei", "Droid Sans Fallback"};
+        "Liberation Sans",  "DejaVu Sans",       "Microsoft YaHei", "PingFang SC",
+        "Hiragino Sans GB", "WenQuanYi Zen Hei", "Noto Sans CJK SC", "Noto Sans SC",
+        "Source Han Sans SC", "Droid Sans Fallback"};
 constexpr std::array<std::string_view, 8> songFallbacks{
-        "Songti SC",    "STSong",         "Noto Serif CJK SC", "Noto Serif SC",
-        "Source Han Serif SC", "AR PL UMing CN", "WenQuanYi Zen Hei", "Noto Sans CJK SC"};
+        "Songti SC",     "STSong",        "AR PL UMing CN",      "Noto Serif CJK SC",
+        "Noto Serif SC", "Source Han Serif SC", "WenQuanYi Zen Hei", "Noto Sans CJK SC"};
 
 // A family name as a CSS string; names hold no quote or backslash, but a report font's could.
 void appendQuoted(std::string &list, std::string_view name)

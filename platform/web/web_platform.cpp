@@ -8,11 +8,13 @@
 
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <ctime>
 
 // clang-format off
-EM_ASYNC_JS(char *, brannock_ask, (const char *prompt), {
+EM_ASYNC_JS(char *, page_ask, (const char *prompt), {
     const reply = await Brannock.ask(UTF8ToString(prompt));
     const size = lengthBytesUTF8(reply) + 1;
     const copy = _malloc(size);
@@ -20,36 +22,36 @@ EM_ASYNC_JS(char *, brannock_ask, (const char *prompt), {
         stringToUTF8(reply, copy, size);
     return copy;
 });
-EM_ASYNC_JS(void, brannock_tell, (const char *text), {
+EM_ASYNC_JS(void, page_tell, (const char *text), {
     await Brannock.tell(UTF8ToString(text));
 });
-EM_JS(void, brannock_set_field, (const char *name, const char *text), {
+EM_JS(void, page_set_field, (const char *name, const char *text), {
     Brannock.setField(UTF8ToString(name), UTF8ToString(text));
 });
-EM_JS(void, brannock_end, (), {
+EM_JS(void, page_end, (), {
     Brannock.end();
 });
-EM_JS(void, brannock_begin_report, (double width, double height), {
+EM_JS(void, page_begin_report, (double width, double height), {
     Brannock.beginReport(width, height);
 });
-EM_JS(double, brannock_advance, (const char *font, const char *text), {
+EM_JS(double, page_advance, (const char *font, const char *text), {
     return Brannock.advance(UTF8ToString(font), UTF8ToString(text));
 });
-EM_JS(void, brannock_metrics, (const char *font, double *out), {
+EM_JS(void, page_metrics, (const char *font, double *out), {
     const metrics = Brannock.metrics(UTF8ToString(font));
     for (let i = 0; i < 3; ++i)
         HEAPF64[(out >> 3) + i] = metrics[i];
 });
-EM_JS(int, brannock_fitting, (const char *font, const char *text, double width), {
+EM_JS(int, page_fitting, (const char *font, const char *text, double width), {
     return Brannock.fitting(UTF8ToString(font), UTF8ToString(text), width);
 });
-EM_JS(void, brannock_draw_text, (double x, double baseline, const char *font, const char *text), {
+EM_JS(void, page_draw_text, (double x, double baseline, const char *font, const char *text), {
     Brannock.drawText(x, baseline, UTF8ToString(font), UTF8ToString(text));
 });
-EM_JS(void, brannock_new_page, (), {
+EM_JS(void, page_new_page, (), {
     Brannock.newPage();
 });
-EM_JS(void, brannock_print_report, (), {
+EM_JS(void, page_print_report, (), {
     Brannock.printReport();
 });
 // clang-format on
@@ -74,18 +76,25 @@ std::string twipsFont(const PrintFont &font)
 class SvgCanvas final : public PageCanvas
 {
 public:
-    SvgCanvas() { brannock_begin_report(paperWidth, paperHeight); }
+    SvgCanvas() { page_begin_report(paperWidth, paperHeight); }
 
     double advance(const PrintFont &font, const std::string &text) override
     {
-        return brannock_advance(twipsFont(font).c_str(), text.c_str());
+        return page_advance(twipsFont(font).c_str(), text.c_str());
     }
 
+    // A font's vertical measures in whole twips, as the desktops' font engines give them in whole
+    // device units: the ascent and the descent each rounded up, the line's height to the nearest.
+    // The browser measures in whole pixels: 16 times as large, it is exact enough to round.
     FontMetrics metrics(const PrintFont &font) override
     {
-        double measures[3] = {};
-        brannock_metrics(twipsFont(font).c_str(), measures);
-        return {measures[0], measures[1], measures[2]};
+        constexpr double scale = 16;
+        double measures[3] = {}; // ascent, descent, line box
+        page_metrics(cssFont(font.name, font.points * design::twipsPerPoint * scale, false).c_str(),
+                     measures);
+        const double height = std::ceil(measures[0] / scale) + std::ceil(measures[1] / scale);
+        return {height, std::ceil(measures[0] / scale),
+                std::max(height, std::round(measures[2] / scale))};
     }
 
     // A PDF saved from the browser has no unprintable edge: the same margin as a saved report's.
@@ -97,25 +106,25 @@ public:
 
     std::size_t fitting(const PrintFont &font, const std::string &text, double width) override
     {
-        const int count = brannock_fitting(twipsFont(font).c_str(), text.c_str(), width);
+        const int count = page_fitting(twipsFont(font).c_str(), text.c_str(), width);
         return count > 0 ? static_cast<std::size_t>(count) : 0;
     }
 
     void drawText(const PlacedText &piece) override
     {
-        brannock_draw_text(piece.x, piece.baseline, twipsFont(piece.font).c_str(),
+        page_draw_text(piece.x, piece.baseline, twipsFont(piece.font).c_str(),
                            piece.text.c_str());
     }
 
     bool newPage() override
     {
-        brannock_new_page();
+        page_new_page();
         return true;
     }
 
     bool finish() override
     {
-        brannock_print_report();
+        page_print_report();
         return true;
     }
 };
@@ -124,7 +133,7 @@ public:
 
 std::string WebPromptService::inputBox(const std::string &prompt)
 {
-    char *reply = brannock_ask(prompt.c_str());
+    char *reply = page_ask(prompt.c_str());
     std::string text = reply ? reply : "";
     std::free(reply);
     return text;
@@ -132,17 +141,17 @@ std::string WebPromptService::inputBox(const std::string &prompt)
 
 void WebPromptService::showMessage(const std::string &text)
 {
-    brannock_tell(text.c_str());
+    page_tell(text.c_str());
 }
 
 void WebFieldService::setFieldText(Field field, const std::string &text)
 {
-    brannock_set_field(fieldName(field), text.c_str());
+    page_set_field(fieldName(field), text.c_str());
 }
 
 void WebProgramEnd::endProgram()
 {
-    brannock_end();
+    page_end();
 }
 
 DefaultPrinter WebReportOutput::defaultPrinter()

@@ -73,21 +73,26 @@ class Browser:
         targets = json.load(urllib.request.urlopen('http://127.0.0.1:%s/json/list' % port))
         page = next(t for t in targets if t['type'] == 'page')
         self.socket = websocket.create_connection(page['webSocketDebuggerUrl'],
-                                                  suppress_origin=True)
+                                                  suppress_origin=True, timeout=60)
         self.next_id = 0
         self.events = []
         for domain in ('Page', 'Runtime', 'Network'):
             self.send(domain + '.enable')
+        self.send('Page.setLifecycleEventsEnabled', enabled=True)
         self.send('Emulation.setDeviceMetricsOverride', width=width, height=height,
                   deviceScaleFactor=3 if mobile else 1, mobile=mobile)
         self.send('Page.bringToFront')
         # The browser's print dialog never ends headless: window.print only counts its calls.
         self.send('Page.addScriptToEvaluateOnNewDocument',
                   source='window.print = () => { window.printed = (window.printed || 0) + 1; };'
-                  # Each box opened is counted, so that a test knows when the next one is up.
+                  'window.alert = () => { window.alerted = true; };'
+                  # Each box opened is counted, and marked painted once a frame has been made
+                  # with it, so that a test knows when the next one is up and shown.
                   'const showModal = HTMLDialogElement.prototype.showModal;'
                   'HTMLDialogElement.prototype.showModal = function () {'
-                  '  window.boxes = (window.boxes || 0) + 1; showModal.call(this); };')
+                  '  const count = window.boxes = (window.boxes || 0) + 1; showModal.call(this);'
+                  '  requestAnimationFrame(() => requestAnimationFrame(() => {'
+                  '    window.painted = count; })); };')
 
     def send(self, method, **params):
         self.next_id += 1
@@ -117,9 +122,16 @@ class Browser:
             time.sleep(0.02)
 
     def open(self, url):
+        """Opens the page and waits until the program has loaded and the network is idle."""
         self.events.clear()
         self.send('Page.navigate', url=url)
         self.wait('document.body && document.body.dataset.ready === "true"')
+        end = time.monotonic() + 20
+        while not any(e.get('method') == 'Page.lifecycleEvent'
+                      and e['params']['name'] == 'networkIdle' for e in self.events):
+            if time.monotonic() > end:
+                raise TimeoutError('network idle')
+            self.events.append(json.loads(self.socket.recv()))
 
     def type(self, text):
         if text:
@@ -133,12 +145,17 @@ class Browser:
     def box_open(self):
         return self.run('document.getElementById("Box").open')
 
-    def answer(self, reply):
-        """Types the reply into the open prompt box and presses Enter."""
+    def answer(self, reply, typed=True):
+        """Types the reply into the open prompt box and presses Enter; untyped, the page's script
+        puts it there and presses Enter, which is quicker."""
         self.wait('document.getElementById("Box").open')
         prompt, count = self.run('[document.getElementById("BoxPrompt").textContent, window.boxes]')
-        self.type(reply)
-        self.key('Enter', 13)
+        if typed:
+            self.type(reply)
+            self.key('Enter', 13)
+        else:
+            self.run('BoxReply.value = %s; BoxReply.dispatchEvent(new KeyboardEvent("keydown", '
+                     '{key: "Enter", keyCode: 13}))' % json.dumps(reply))
         self.wait('!document.getElementById("Box").open || window.boxes !== %d' % count)
         return prompt
 

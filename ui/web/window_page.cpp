@@ -197,8 +197,8 @@ std::string pageCss()
     for (const design::LineEnds &line : design::lines)
         css += boxRule(line.name, design::pixelRect(line, design::logicalDpi));
     const std::string boxFont = font(design::Font::Boxes);
-    css += "#Box { font: " + boxFont + "; min-width: " + number(design::promptMinimumWidth)
-           + "px; max-width: calc(100vw - 32px); box-sizing: border-box; }\n"
+    css += "#Box { font: " + boxFont + "; min-width: min(" + number(design::promptMinimumWidth)
+           + "px, 100vw - 32px); max-width: calc(100vw - 32px); box-sizing: border-box; }\n"
              "#Box input, #Box button { font: "
            + boxFont
            + "; }\n"

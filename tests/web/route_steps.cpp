@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the web tests expect of a route, from the core run with the scripted platform: the
+// replies, each prompt with the nine fields as they stand while it is open, the messages and the
+// report's lines; and each field's spoken name. Usage: route_steps example|long|markup; prints
+// JSON.
+
+#include "design.h"
+#include "routes.h"
+#include "run.h"
+#include "scripted_platform.h"
+#include "window_run_result.h"
+
+#include <cstdio>
+#include <string_view>
+
+namespace {
+
+// The example with its point P1 named as markup, which must stay text.
+kit::Route markupRoute()
+{
+    return kit::risingRoute(kit::risingNames(1, 1, "<img src=x onerror=alert(1)>"));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const std::string_view name = argc == 2 ? argv[1] : "";
+    const kit::Route markup = markupRoute();
+    const kit::Route *route = name == "markup" ? &markup : kit::namedRoute(name);
+    if (!route) {
+        std::fprintf(stderr, "usage: route_steps example|long|markup\n");
+        return 2;
+    }
+    platform::ScriptedPlatform script;
+    std::string steps;
+    std::size_t next = 0;
+    script.setResponder([&](const std::string &prompt) {
+        std::vector<std::string> fields;
+        for (int field = 0; field < 9; ++field)
+            fields.push_back(script.fieldText(static_cast<platform::Field>(field)));
+        steps += std::string(steps.empty() ? "" : ",\n  ") + "{\"prompt\": " + kit::jsonString(prompt)
+                 + ", \"fields\": " + kit::jsonArray(fields) + "}";
+        return next < route->replies.size() ? route->replies[next++] : std::string("0");
+    });
+    platform::Services services = script.services();
+    adjustment::performRun(services);
+
+    std::vector<std::string> spoken;
+    for (const design::FieldLabels &labels : design::fieldLabels)
+        spoken.push_back(design::spokenName(labels));
+    std::printf("{\"replies\": %s,\n \"steps\": [%s],\n \"messages\": %s,\n \"report\": %s,\n"
+                " \"spoken\": %s}\n",
+                kit::jsonArray(route->replies).c_str(), steps.c_str(),
+                kit::jsonArray(script.logOf("message: ")).c_str(),
+                kit::jsonArray(route->report).c_str(), kit::jsonArray(spoken).c_str());
+    return script.printedLines() == route->report ? 0 : 1;
+}
