@@ -17,12 +17,13 @@ namespace {
 // program picks them; then each system's CJK faces, those the Linux program uses ahead of others
 // a Linux system may have too, so that the page measures and prints as it does.
 constexpr std::array<std::string_view, 10> sansFallbacks{
-        "Liberation Sans",  "DejaVu Sans",       "Microsoft YaHei", "PingFang SC",
-        "Hiragino Sans GB", "WenQuanYi Zen Hei", "Noto Sans CJK SC", "Noto Sans SC",
+        "Liberation Sans",    "DejaVu Sans",        "Microsoft YaHei",  "PingFang SC",
+        "Hiragino Sans GB",   "WenQuanYi Zen Hei",  "Noto Sans CJK SC", "Noto Sans SC",
         "Source Han Sans SC", "Droid Sans Fallback"};
-constexpr std::array<std::string_view, 8> songFallbacks{
-        "Songti SC",     "STSong",        "AR PL UMing CN",      "Noto Serif CJK SC",
-        "Noto Serif SC", "Source Han Serif SC", "WenQuanYi Zen Hei", "Noto Sans CJK SC"};
+constexpr std::array<std::string_view, 8> songFallbacks{"Songti SC",         "STSong",
+                                                        "AR PL UMing CN",    "Noto Serif CJK SC",
+                                                        "Noto Serif SC",     "Source Han Serif SC",
+                                                        "WenQuanYi Zen Hei", "Noto Sans CJK SC"};
 
 // A family name as a CSS string; names hold no quote or backslash, but a report font's could.
 void appendQuoted(std::string &list, std::string_view name)
@@ -38,7 +39,8 @@ void appendQuoted(std::string &list, std::string_view name)
 
 template<std::size_t Count>
 std::string familyList(std::initializer_list<std::string_view> first,
-                       const std::array<std::string_view, Count> &fallbacks, std::string_view generic)
+                       const std::array<std::string_view, Count> &fallbacks,
+                       std::string_view generic)
 {
     std::string list;
     const auto add = [&list](std::string_view name) {

@@ -112,8 +112,7 @@ public:
 
     void drawText(const PlacedText &piece) override
     {
-        page_draw_text(piece.x, piece.baseline, twipsFont(piece.font).c_str(),
-                           piece.text.c_str());
+        page_draw_text(piece.x, piece.baseline, twipsFont(piece.font).c_str(), piece.text.c_str());
     }
 
     bool newPage() override

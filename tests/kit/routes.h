@@ -147,12 +147,23 @@ inline Route longRoute()
     return risingRoute(risingNames(150));
 }
 
-// The route a window run is told to take by name: "example" or "long"; null for another name.
+// A short route whose point P1 is named as markup, which must stay text.
+inline Route markupRoute()
+{
+    return risingRoute(risingNames(1, 1, "<img src=x onerror=alert(1)>"));
+}
+
+// The route a window run is told to take by name: "example", "long" or "markup"; null for
+// another name.
 inline const Route *namedRoute(std::string_view name)
 {
     static const Route example = exampleRoute();
     static const Route long150 = longRoute();
-    return name == "example" ? &example : name == "long" ? &long150 : nullptr;
+    static const Route markup = markupRoute();
+    return name == "example"  ? &example
+           : name == "long"   ? &long150
+           : name == "markup" ? &markup
+                              : nullptr;
 }
 
 } // namespace kit

@@ -1,11 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Headless Chromium driven through the DevTools protocol, and the page served from a folder on
-localhost: what the web tests and the web costs share."""
+"""Headless Chromium driven through the DevTools protocol, and a folder served on localhost: what
+the web tests and the web costs share."""
 import base64
 import functools
 import http.server
 import json
-import os
 import re
 import shutil
 import subprocess
@@ -17,7 +16,18 @@ import urllib.request
 
 import websocket
 
-CHROMIUM = shutil.which('chromium') or shutil.which('chromium-browser')
+# Run in every page before its own scripts: the print dialog, which never ends headless, and
+# alert only count their calls; each box opened is counted, and marked painted once a frame has
+# been made with it, so that a test knows when the next box is up and shown.
+PAGE_HOOKS = '''
+window.print = () => { window.printed = (window.printed || 0) + 1; };
+window.alert = () => { window.alerted = true; };
+const showModal = HTMLDialogElement.prototype.showModal;
+HTMLDialogElement.prototype.showModal = function () {
+    const count = window.boxes = (window.boxes || 0) + 1;
+    showModal.call(this);
+    requestAnimationFrame(() => requestAnimationFrame(() => { window.painted = count; }));
+};'''
 
 
 def skip(reason):
@@ -30,8 +40,13 @@ class Site:
     """The folder served over http on a free localhost port until stop()."""
 
     def __init__(self, folder):
-        handler = functools.partial(Quiet, directory=folder)
-        self.server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
+        class Quiet(http.server.SimpleHTTPRequestHandler):
+            extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
+                              '.webmanifest': 'application/manifest+json'}
+            log_message = lambda *args: None
+
+        self.server = http.server.ThreadingHTTPServer(
+            ('127.0.0.1', 0), functools.partial(Quiet, directory=folder))
         self.url = 'http://127.0.0.1:%d/' % self.server.server_address[1]
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
 
@@ -40,40 +55,29 @@ class Site:
         self.server.server_close()
 
 
-class Quiet(http.server.SimpleHTTPRequestHandler):
-    extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
-                      '.webmanifest': 'application/manifest+json', '.js': 'text/javascript'}
-
-    def log_message(self, *args):
-        pass
-
-
 class Browser:
-    """One headless Chromium with one page, in a profile of its own."""
+    """One headless Chromium with one page in the front, in a profile of its own."""
 
     def __init__(self, width=1024, height=768, mobile=False):
-        if not CHROMIUM:
+        chromium = shutil.which('chromium')
+        if not chromium:
             skip('chromium is not installed')
         self.profile = tempfile.mkdtemp(prefix='brannock-chromium-')
         self.process = subprocess.Popen(
-            [CHROMIUM, '--headless', '--no-sandbox', '--disable-gpu', '--no-first-run',
-             '--disable-background-networking', '--disable-component-update',
-             '--disable-default-apps', '--disable-sync', '--mute-audio',
+            [chromium, '--headless', '--no-sandbox', '--disable-gpu', '--no-first-run',
+             '--disable-background-networking', '--disable-component-update', '--disable-sync',
              '--remote-debugging-port=0', '--user-data-dir=' + self.profile, 'about:blank'],
             stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
-        port = None
-        for line in self.process.stderr:
-            found = re.search(r'DevTools listening on ws://[^:]+:(\d+)/', line)
-            if found:
-                port = found.group(1)
-                break
-        threading.Thread(target=self.process.stderr.read, daemon=True).start()
+        port = next((m.group(1) for m in map(
+            re.compile(r'DevTools listening on ws://[^:]+:(\d+)/').search, self.process.stderr)
+            if m), None)
         if port is None:
             raise RuntimeError('chromium did not start')
+        threading.Thread(target=self.process.stderr.read, daemon=True).start()
         targets = json.load(urllib.request.urlopen('http://127.0.0.1:%s/json/list' % port))
-        page = next(t for t in targets if t['type'] == 'page')
-        self.socket = websocket.create_connection(page['webSocketDebuggerUrl'],
-                                                  suppress_origin=True, timeout=60)
+        self.socket = websocket.create_connection(
+            next(t for t in targets if t['type'] == 'page')['webSocketDebuggerUrl'],
+            suppress_origin=True, timeout=60)
         self.next_id = 0
         self.events = []
         for domain in ('Page', 'Runtime', 'Network'):
@@ -81,20 +85,11 @@ class Browser:
         self.send('Page.setLifecycleEventsEnabled', enabled=True)
         self.send('Emulation.setDeviceMetricsOverride', width=width, height=height,
                   deviceScaleFactor=3 if mobile else 1, mobile=mobile)
-        self.send('Page.bringToFront')
-        # The browser's print dialog never ends headless: window.print only counts its calls.
-        self.send('Page.addScriptToEvaluateOnNewDocument',
-                  source='window.print = () => { window.printed = (window.printed || 0) + 1; };'
-                  'window.alert = () => { window.alerted = true; };'
-                  # Each box opened is counted, and marked painted once a frame has been made
-                  # with it, so that a test knows when the next one is up and shown.
-                  'const showModal = HTMLDialogElement.prototype.showModal;'
-                  'HTMLDialogElement.prototype.showModal = function () {'
-                  '  const count = window.boxes = (window.boxes || 0) + 1; showModal.call(this);'
-                  '  requestAnimationFrame(() => requestAnimationFrame(() => {'
-                  '    window.painted = count; })); };')
+        self.send('Page.bringToFront')  # a page in the background never paints
+        self.send('Page.addScriptToEvaluateOnNewDocument', source=PAGE_HOOKS)
 
     def send(self, method, **params):
+        """A DevTools command's result; the events that come meanwhile go to self.events."""
         self.next_id += 1
         self.socket.send(json.dumps({'id': self.next_id, 'method': method, 'params': params}))
         while True:
@@ -126,44 +121,32 @@ class Browser:
         self.events.clear()
         self.send('Page.navigate', url=url)
         self.wait('document.body && document.body.dataset.ready === "true"')
-        end = time.monotonic() + 20
         while not any(e.get('method') == 'Page.lifecycleEvent'
                       and e['params']['name'] == 'networkIdle' for e in self.events):
-            if time.monotonic() > end:
-                raise TimeoutError('network idle')
             self.events.append(json.loads(self.socket.recv()))
-
-    def type(self, text):
-        if text:
-            self.send('Input.insertText', text=text)
 
     def key(self, name, code):
         for kind in ('rawKeyDown', 'keyUp'):
             self.send('Input.dispatchKeyEvent', type=kind, key=name, code=name,
                       windowsVirtualKeyCode=code)
 
-    def box_open(self):
-        return self.run('document.getElementById("Box").open')
-
     def answer(self, reply, typed=True):
         """Types the reply into the open prompt box and presses Enter; untyped, the page's script
-        puts it there and presses Enter, which is quicker."""
-        self.wait('document.getElementById("Box").open')
-        prompt, count = self.run('[document.getElementById("BoxPrompt").textContent, window.boxes]')
+        puts it there and presses Enter, which is quicker. Returns when the box has closed or the
+        next one is open."""
+        self.wait('Box.open')
+        count = self.run('window.boxes')
         if typed:
-            self.type(reply)
+            if reply:
+                self.send('Input.insertText', text=reply)
             self.key('Enter', 13)
         else:
             self.run('BoxReply.value = %s; BoxReply.dispatchEvent(new KeyboardEvent("keydown", '
                      '{key: "Enter", keyCode: 13}))' % json.dumps(reply))
-        self.wait('!document.getElementById("Box").open || window.boxes !== %d' % count)
-        return prompt
-
-    def fields(self):
-        return self.run('[...Array(9).keys()].map(i => document.getElementById("Text" + (i + 1)).value)')
+        self.wait('!Box.open || window.boxes !== %d' % count)
 
     def pdf(self, path):
-        data = self.send('Page.printToPDF', preferCSSPageSize=True, printBackground=False)['data']
+        data = self.send('Page.printToPDF', preferCSSPageSize=True)['data']
         with open(path, 'wb') as file:
             file.write(base64.b64decode(data))
 

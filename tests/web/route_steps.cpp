@@ -13,21 +13,10 @@
 #include <cstdio>
 #include <string_view>
 
-namespace {
-
-// The example with its point P1 named as markup, which must stay text.
-kit::Route markupRoute()
-{
-    return kit::risingRoute(kit::risingNames(1, 1, "<img src=x onerror=alert(1)>"));
-}
-
-} // namespace
-
 int main(int argc, char **argv)
 {
     const std::string_view name = argc == 2 ? argv[1] : "";
-    const kit::Route markup = markupRoute();
-    const kit::Route *route = name == "markup" ? &markup : kit::namedRoute(name);
+    const kit::Route *route = kit::namedRoute(name);
     if (!route) {
         std::fprintf(stderr, "usage: route_steps example|long|markup\n");
         return 2;
@@ -39,8 +28,8 @@ int main(int argc, char **argv)
         std::vector<std::string> fields;
         for (int field = 0; field < 9; ++field)
             fields.push_back(script.fieldText(static_cast<platform::Field>(field)));
-        steps += std::string(steps.empty() ? "" : ",\n  ") + "{\"prompt\": " + kit::jsonString(prompt)
-                 + ", \"fields\": " + kit::jsonArray(fields) + "}";
+        steps += std::string(steps.empty() ? "" : ",\n  ") + "{\"prompt\": "
+                 + kit::jsonString(prompt) + ", \"fields\": " + kit::jsonArray(fields) + "}";
         return next < route->replies.size() ? route->replies[next++] : std::string("0");
     });
     platform::Services services = script.services();

@@ -1,9 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The web page's wiring, in headless Chromium: a route typed into the real dialogs, the report
+"""The web page's wiring in headless Chromium: routes typed into the real dialogs, the report
 printed to PDF against the Linux program's, keyboard, markup, offline and from disk, the phone's
-view, the fields' names, Command2. Usage: web_test.py CASE; the build folder and tools come from
-the environment (tests/web/CMakeLists.txt)."""
+view, the fields' names, Command2. Usage: web_test.py CASE, with the build folder and tools in the
+environment (tests/web/CMakeLists.txt)."""
 import glob
+import html
 import json
 import os
 import re
@@ -14,13 +15,15 @@ import tempfile
 import browser
 
 BUILD = os.environ['BRANNOCK_WEB_BUILD']
-DIST = os.path.join(BUILD, 'dist')
+FIELDS = '[...Array(9).keys()].map(i => document.getElementById("Text" + (i + 1)).value)'
+LEAVING_ASKS = ('(() => { const e = new Event("beforeunload", {cancelable: true});'
+                ' dispatchEvent(e); return e.defaultPrevented; })()')
 
 
 def route(name):
-    output = subprocess.run(os.environ['BRANNOCK_ROUTE_STEPS'].split() + [name], check=True,
-                            capture_output=True, text=True).stdout
-    return json.loads(output)
+    """What the core prompts, shows and prints for the route (route_steps.cpp)."""
+    return json.loads(subprocess.run(os.environ['BRANNOCK_ROUTE_STEPS'].split() + [name],
+                                     check=True, capture_output=True, text=True).stdout)
 
 
 def check(actual, expected, what=''):
@@ -29,134 +32,117 @@ def check(actual, expected, what=''):
 
 
 def words(pdf):
-    """Each page's words with their boxes, as pdftotext -bbox reads them, line by line from the
-    top and each line from the left: the order they are drawn in is not the report's."""
-    html = subprocess.run(['pdftotext', '-bbox', pdf, '-'], check=True, capture_output=True,
-                          text=True).stdout
+    """Each page's words and boxes as pdftotext -bbox reads them, in lines from the top, each from
+    the left: the order they are drawn in is not the report's."""
     pages = []
-    for page in html.split('<page ')[1:]:
-        found = sorted((float(y), float(x), float(x2), float(y2), word) for x, y, x2, y2, word in
-                       re.findall(r'xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" '
-                                  r'yMax="([\d.]+)">([^<]*)</word>', page))
+    for page in subprocess.run(['pdftotext', '-bbox', pdf, '-'], check=True, capture_output=True,
+                               text=True).stdout.split('<page ')[1:]:
         lines = []
-        for word in found:
+        for word in sorted((float(y), float(x), float(x2), float(y2), html.unescape(w)) for x, y, x2, y2, w in
+                           re.findall(r'xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" '
+                                      r'yMax="([\d.]+)">([^<]*)</word>', page)):
             if lines and word[0] - lines[-1][0][0] < 2:
                 lines[-1].append(word)
             else:
                 lines.append([word])
-        pages.append([(w[4], w[1], w[0], w[2], w[3]) for line in lines for w in sorted(
-            line, key=lambda w: w[1])])
+        pages.append([w for line in lines for w in sorted(line, key=lambda w: w[1])])
     return pages
 
 
 def linux_pdf(name, folder):
-    """The report the Linux program saves for the route, with no printer."""
+    """The report the Linux program saves for the route when there is no printer."""
     program = os.environ['BRANNOCK_LINUX_WINDOW_RUN']
     if not os.path.exists(program):
         browser.skip('the Linux build has no ' + program)
-    env = dict(os.environ, HOME=folder, XDG_CONFIG_HOME=folder, BRANNOCK_RUN_ROUTE=name,
-               BRANNOCK_RUN_RESULT=os.path.join(folder, 'result.json'),
-               CUPS_SERVER=os.path.join(folder, 'no-scheduler'), QT_QPA_PLATFORM='offscreen')
-    subprocess.run([program], env=env, check=True, capture_output=True, timeout=600)
+    subprocess.run([program], check=True, capture_output=True, timeout=600, env=dict(
+        os.environ, HOME=folder, XDG_CONFIG_HOME=folder, BRANNOCK_RUN_ROUTE=name,
+        BRANNOCK_RUN_RESULT=os.path.join(folder, 'result.json'), QT_QPA_PLATFORM='offscreen',
+        CUPS_SERVER=os.path.join(folder, 'no-scheduler')))
     return glob.glob(os.path.join(folder, 'Documents', '*.pdf'))[0]
 
 
-def run_route(page, steps, typed=True):
-    """Runs a route through the boxes: each reply typed and Enter pressed, or, untyped, answered in
-    the page. Each box is checked to open over the fields the core shows then, painted."""
-    page.run('document.getElementById("Command1").click()')
-    for step, reply in zip(steps['steps'], steps['replies'] + ['0'] * len(steps['steps'])):
-        page.wait('document.getElementById("Box").open && window.painted === window.boxes')
-        check(page.run('document.getElementById("BoxPrompt").textContent'), step['prompt'])
-        check(page.fields(), step['fields'], step['prompt'])
+def run_route(page, name, typed=True):
+    """Runs the route through the boxes, checking that each opens over the fields the core shows
+    then, painted; then the report printed to PDF against the Linux program's."""
+    steps = route(name)
+    page.run('Command1.click()')
+    for step, reply in zip(steps['steps'], steps['replies']):
+        page.wait('Box.open && window.painted === window.boxes')
+        check(page.run('BoxPrompt.textContent'), step['prompt'])
+        check(page.run(FIELDS), step['fields'], step['prompt'])
         page.answer(reply, typed)
-    page.wait('!document.getElementById("Box").open && !Brannock.isRunning()')
-
-
-def compare_report(page, steps, name):
+    page.wait('!Box.open && !Brannock.isRunning()')
+    check(page.run('window.printed'), 1, 'print dialogs')
     with tempfile.TemporaryDirectory() as folder:
         page.pdf(os.path.join(folder, 'web.pdf'))
         web, linux = words(os.path.join(folder, 'web.pdf')), words(linux_pdf(name, folder))
-    check(len(web), len(linux), 'pages')
-    for web_page, linux_page in zip(web, linux):
-        check([w[0] for w in web_page], [w[0] for w in linux_page], 'words')
-        for a, b in zip(web_page, linux_page):
-            if max(abs(p - q) for p, q in zip(a[1:], b[1:])) > 0.5:
-                raise AssertionError('%s stands at %s, on Linux at %s' % (a[0], a[1:], b[1:]))
-    text = ''.join(''.join(w[0] for w in p) for p in web)
-    check(text, ''.join(''.join(line.split()) for line in steps['report']), 'report')
+    check([[w[4] for w in p] for p in web], [[w[4] for w in p] for p in linux], 'words')
+    for a, b in zip(sum(web, []), sum(linux, [])):
+        if max(abs(p - q) for p, q in zip(a[:4], b[:4])) > 0.5:
+            raise AssertionError('%s stands at %s, on Linux at %s' % (a[4], a[:4], b[:4]))
+    check(''.join(w[4] for w in sum(web, [])), ''.join(''.join(line.split())
+                                                       for line in steps['report']))
 
 
 def example(page, site):
     page.open(site.url)
     check(page.run('document.activeElement.id'), 'Text1', 'focus')
-    steps = route('example')
     page.events.clear()
-    run_route(page, steps)
-    requests = [e for e in page.events if e.get('method') == 'Network.requestWillBeSent']
-    check(requests, [], 'requests after load')
-    check(page.run('window.printed'), 1, 'print dialogs')
-    compare_report(page, steps, 'example')
+    run_route(page, 'example')
+    check([e for e in page.events if e['method'] == 'Network.requestWillBeSent'], [], 'requests')
 
 
 def long_route(page, site):
     page.open(site.url)
-    steps = route('long')
-    run_route(page, steps, typed=False)
-    compare_report(page, steps, 'long')
+    run_route(page, 'long', typed=False)
 
 
 def markup(page, site):
     page.open(site.url)
-    steps = route('markup')
-    run_route(page, steps)
+    run_route(page, 'markup')
     name = '<img src=x onerror=alert(1)>'
-    check(page.run('[Text9.value, Text6.value.trim(), document.images.length, !!window.alerted]'),
-          [' ' + name, 'B', 0, False])
-    check(page.run('document.getElementById("Report").textContent.includes(%s)' % json.dumps(name)),
-          True, 'report')
+    check(page.run('[Text9.value, Text6.value, document.images.length, !!window.alerted, '
+                   'Report.textContent.includes(%s)]' % json.dumps(name)),
+          [' ' + name, '  B', 0, False, True])
 
 
 def keys(page, site):
+    """Enter and Esc in a field, a composition's Enter, Esc and "取消" in the box, leaving."""
     page.open(site.url)
     page.key('Enter', 13)
     page.key('Escape', 27)
-    check(page.box_open(), False, 'Enter and Esc in a field')
-    steps = route('example')
-    page.run('document.getElementById("Command1").click()')
-    page.wait('document.getElementById("Box").open')
-    check(page.run('window.onbeforeunload === null && (() => { const e = new Event("beforeunload",'
-                   ' {cancelable: true}); window.dispatchEvent(e); return e.defaultPrevented; })()'),
-          True, 'leaving asks during a run')
-    page.type('点')
+    check(page.run('[Box.open, ' + LEAVING_ASKS + ']'), [False, False], 'before the run')
+    page.run('Command1.click()')
+    page.wait('Box.open')
+    page.send('Input.insertText', text='点')
     page.run('BoxReply.dispatchEvent(new KeyboardEvent("keydown", {key: "Enter", keyCode: 229,'
-             ' isComposing: true, bubbles: true}))')
-    check([page.box_open(), page.run('BoxReply.value')], [True, '点'], 'Enter ending a composition')
-    page.key('Escape', 27)  # the number prompt gets empty text: do you abandon?
+             ' isComposing: true}))')
+    check(page.run('[Box.open, BoxReply.value, ' + LEAVING_ASKS + ']'), [True, '点', True])
+    first = page.run('BoxPrompt.textContent')
+    page.key('Escape', 27)  # no number: abandon?
     page.wait('window.boxes === 2')
-    page.run('BoxCancel.click()')  # empty text again: go on
+    page.run('BoxCancel.click()')  # no: the number again
     page.wait('window.boxes === 3')
-    check(page.run('BoxPrompt.textContent'), steps['steps'][0]['prompt'])
+    check(page.run('BoxPrompt.textContent'), first)
     page.key('Escape', 27)
     page.answer('0')  # abandon
-    page.wait('!Brannock.isRunning()')
-    check(page.run('(() => { const e = new Event("beforeunload", {cancelable: true});'
-                   ' window.dispatchEvent(e); return e.defaultPrevented; })()'), False, 'after')
-    check(page.fields(), [''] * 9, 'fields')
+    check(page.run('[Box.open, Brannock.isRunning(), %s, %s]' % (LEAVING_ASKS, FIELDS)),
+          [False, False, False, [''] * 9], 'abandoned')
 
 
 def names(page, site):
     page.open(site.url)
     nodes = page.send('Accessibility.getFullAXTree')['nodes']
-    boxes = [n['name']['value'] for n in nodes if n.get('role', {}).get('value') == 'textbox']
-    check(boxes, [route('example')['spoken'][int(i[4:]) - 1] for i in page.run(
-        '[...document.querySelectorAll("#Brannock input")].map(e => e.id)')], 'names')
+    fields = page.run('[...document.querySelectorAll("#Brannock input")].map(e => e.id)')
+    check([n['name']['value'] for n in nodes if n.get('role', {}).get('value') == 'textbox'],
+          [route('example')['spoken'][int(field[4:]) - 1] for field in fields])
 
 
 def command2(page, site):
     page.open(site.url)
-    page.run('document.getElementById("Command2").click()')
-    check(page.run('[document.getElementById("Brannock").hidden, Ended.hidden, Ended.textContent, StartAgain.href]'),
+    page.run('Command2.click()')
+    check(page.run('[document.getElementById("Brannock").hidden, Ended.hidden, '
+                   'Ended.textContent, StartAgain.href]'),
           [True, False, 'Brannock 已结束。 重新启动', site.url])
 
 
@@ -166,37 +152,35 @@ def offline(page, site):
     check(page.send('Page.getInstallabilityErrors')['installabilityErrors'], [], 'installable')
     site.stop()
     page.open(site.url)
-    run_route(page, route('example'), typed=False)
+    run_route(page, 'example', typed=False)
 
 
 def single_file(page, site):
     page.open('file://' + os.path.join(BUILD, 'brannock.html'))
-    run_route(page, route('example'), typed=False)
-    check(page.run('window.printed'), 1, 'print dialogs')
+    run_route(page, 'example', typed=False)
 
 
 def phone(page, site):
+    """The layout band in view at no less than 0.9 of its size, and nothing wider than the
+    screen."""
     for width, height in ((390, 844), (360, 740)):
         page.send('Emulation.setDeviceMetricsOverride', width=width, height=height,
                   deviceScaleFactor=3, mobile=True)
         page.open(site.url)
-        view = page.run('(() => { const r = id => document.getElementById(id).getBoundingClientRect();'
-                        ' return [r("Label16").left, r("Text8").right, r("Label1").top,'
-                        ' r("Line3").bottom, r("Text8").width / 81, innerWidth,'
-                        ' document.documentElement.scrollWidth, visualViewport.scale]; })()')
+        view = page.run('(r => [r("Label16").left, r("Text8").right, r("Label1").top, '
+                        'r("Line3").bottom, r("Text8").width / 81, innerWidth, '
+                        'document.documentElement.scrollWidth, visualViewport.scale])'
+                        '(id => document.getElementById(id).getBoundingClientRect())')
         left, right, top, bottom, scale, inner, scroll, zoom = view
-        if not (0 <= left and right <= inner <= width and 0 <= top and bottom <= height
+        if not (0 <= left and right <= inner == width and 0 <= top and bottom <= height
                 and scale >= 0.9 and scroll <= inner and zoom == 1):
             raise AssertionError('%dx%d: %r' % (width, height, view))
 
 
-CASES = {f.__name__: f for f in (example, long_route, markup, keys, names, command2, offline,
-                                  single_file, phone)}
-
 if __name__ == '__main__':
-    site, page = browser.Site(DIST), browser.Browser()
+    site, page = browser.Site(os.path.join(BUILD, 'dist')), browser.Browser()
     try:
-        CASES[sys.argv[1]](page, site)
+        globals()[sys.argv[1]](page, site)
     finally:
         page.close()
         site.stop()

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Writes the window's page, its style sheet, the app manifest and the cost floor page into the folder given, when
-// the program is built.
+// Writes the window's page, its style sheet, the app manifest and the cost floor page into the
+// folder given, when the program is built.
 
 #include "window_page.h"
 

@@ -110,8 +110,8 @@ std::string captionsCss()
     for (const design::Button &button : design::buttons)
         css += placed(button);
     for (std::size_t font = 0; font < design::windowFonts; ++font)
-        css += ".font" + number(static_cast<int>(font)) + " { font: "
-               + web::font(static_cast<design::Font>(font)) + "; }\n";
+        css += ".font" + number(static_cast<int>(font))
+               + " { font: " + web::font(static_cast<design::Font>(font)) + "; }\n";
     return css;
 }
 
@@ -123,11 +123,20 @@ std::string escaped(std::string_view text)
     out.reserve(text.size());
     for (char c : text) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -149,9 +158,9 @@ std::string pageHtml()
              "<link rel=\"stylesheet\" href=\"brannock.css\">\n</head>\n<body>\n"
              "<main id=\""
            + std::string(design::windowName) + "\" aria-label=\"" + title + "\">\n" + labelsHtml()
-           + linesHtml() + tabStopsHtml()
-           + "</main>\n<p id=\"Ended\" hidden>" + escaped(adjustment::texts::ProgramEnded)
-           + " <a id=\"StartAgain\" href=\"\">" + escaped(adjustment::texts::StartAgain)
+           + linesHtml() + tabStopsHtml() + "</main>\n<p id=\"Ended\" hidden>"
+           + escaped(adjustment::texts::ProgramEnded) + " <a id=\"StartAgain\" href=\"\">"
+           + escaped(adjustment::texts::StartAgain)
            + "</a></p>\n<dialog id=\"Box\" aria-labelledby=\"BoxPrompt\">\n"
              "<p id=\"BoxTitle\">"
            + escaped(design::boxCaption)
@@ -168,30 +177,28 @@ std::string pageHtml()
 
 std::string pageCss()
 {
-    std::string css = ":root { --u: 1px; }\n"
-                      "body { margin: 0; background: "
-                      + colour(design::windowColour)
-                      + "; }\n"
-                        "#Brannock { position: relative; width: "
-                      + length(design::px(design::openWidth)) + "; height: "
-                      + length(design::px(design::openHeight))
-                      + "; overflow: hidden; }\n"
-                        "#Brannock > * { position: absolute; box-sizing: border-box; margin: 0; }\n"
-                        ".label { white-space: pre; overflow: hidden; color: "
-                      + colour(design::captionColour) + "; background: "
-                      + colour(design::windowColour)
-                      + "; }\n"
-                        ".line { background: "
-                      + colour(design::lineColour)
-                      + "; forced-color-adjust: none; }\n"
-                        "#Brannock input, #Brannock button { font: "
-                      + font(design::Font::Standard)
-                      + "; padding: 0 2px; }\n"
-                        "#Brannock button { color: "
-                      + colour(design::captionColour) + "; background: "
-                      + colour(design::buttonColour) + "; border: 2px outset "
-                      + colour(design::buttonColour) + "; }\n"
-                      + captionsCss();
+    std::string css
+            = ":root { --u: 1px; }\n"
+              "body { margin: 0; background: "
+              + colour(design::windowColour)
+              + "; }\n"
+                "#Brannock { position: relative; width: "
+              + length(design::px(design::openWidth))
+              + "; height: " + length(design::px(design::openHeight))
+              + "; overflow: hidden; }\n"
+                "#Brannock > * { position: absolute; box-sizing: border-box; margin: 0; }\n"
+                ".label { white-space: pre; overflow: hidden; color: "
+              + colour(design::captionColour) + "; background: " + colour(design::windowColour)
+              + "; }\n"
+                ".line { background: "
+              + colour(design::lineColour)
+              + "; forced-color-adjust: none; }\n"
+                "#Brannock input, #Brannock button { font: "
+              + font(design::Font::Standard)
+              + "; padding: 0 2px; }\n"
+                "#Brannock button { color: "
+              + colour(design::captionColour) + "; background: " + colour(design::buttonColour)
+              + "; border: 2px outset " + colour(design::buttonColour) + "; }\n" + captionsCss();
     for (const design::Field &field : design::fields)
         css += placed(field);
     for (const design::LineEnds &line : design::lines)
@@ -245,7 +252,8 @@ std::string manifestJson()
            + ",\n  \"icons\": [\n"
              "    {\"src\": \"icon-192.png\", \"sizes\": \"192x192\", \"type\": \"image/png\"},\n"
              "    {\"src\": \"icon-512.png\", \"sizes\": \"512x512\", \"type\": \"image/png\"},\n"
-             "    {\"src\": \"icon.svg\", \"sizes\": \"any\", \"type\": \"image/svg+xml\"}\n  ]\n}\n";
+             "    {\"src\": \"icon.svg\", \"sizes\": \"any\", \"type\": \"image/svg+xml\"}\n  "
+             "]\n}\n";
 }
 
 std::string floorHtml()
