@@ -8,9 +8,10 @@
 #   package     all of run, and what CPack needs for the Debian package's dependencies;
 #   windows     the Windows program: the mingw-w64 cross compiler, GoogleTest's sources, NSIS for
 #               the installer, and librsvg and ImageMagick, which draw and pack the icon;
-#   web         the core for the web: emscripten, GoogleTest's sources, and node, which runs the
-#               tests;
-#   test        all of screenshot, windows and web, and the test, benchmark and fuzzing tools, Wine
+#   web         the web page: emscripten, node, which runs the page's generator and the core's
+#               tests, librsvg for the icons, and GoogleTest's sources;
+#   test        all of screenshot, windows and web, and the test, benchmark and fuzzing tools,
+#               Chromium and Python's WebSocket client that drive the web page's tests, Wine
 #               and its own fonts that the Windows build is tested with, and the comma-decimal
 #               locale that the number tests run under.
 set -euo pipefail
@@ -32,9 +33,10 @@ test=(
     locales
     debootstrap wget lintian desktop-file-utils appstream
     wine wine64 fonts-wine
+    chromium python3-websocket
 )
 windows=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest nsis librsvg2-bin imagemagick)
-web=(cmake ninja-build emscripten googletest nodejs chromium python3-websocket)
+web=(cmake ninja-build emscripten nodejs librsvg2-bin googletest)
 
 case "${1:-}" in
 run) packages=("${run[@]}") ;;

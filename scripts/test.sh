@@ -4,9 +4,10 @@
 # package, cross-builds for Windows and runs its tests under Wine, then builds for development and
 # runs every test there, the package's among them (lint, then installed into a fresh Debian 12,
 # where a newcomer's scripts/run.sh and screenshot are tried as well), then again under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and last builds the core for the web and runs its
-# tests under node. A test that cannot run here (no private print scheduler, compositor, Xvfb, Wine
-# or node, no root, no mirror) is skipped; in CI (CI=true) a skipped test fails the run.
+# AddressSanitizer and UndefinedBehaviorSanitizer, and last builds the web page and runs the core's
+# tests under node and the page's in headless Chromium, its report against the dev build's. A test
+# that cannot run here (no private print scheduler, compositor, Xvfb, Wine, node or Chromium, no
+# root, no mirror) is skipped; in CI (CI=true) a skipped test fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
@@ -59,7 +60,8 @@ cmake --preset sanitize
 cmake --build --preset sanitize -j "$jobs"
 run_tests sanitize
 
-# The toolkit-free core built with emscripten for the web, its tests run under node.
+# The web page built with emscripten: the core's tests under node, the page's in headless Chromium,
+# which compare its report with the one the dev build's window saves.
 cmake --preset web
 cmake --build --preset web -j "$jobs"
 run_tests web
