@@ -17,11 +17,13 @@ import urllib.request
 import websocket
 
 # Run in every page before its own scripts: the print dialog, which never ends headless, and
-# alert only count their calls; each box opened is counted, and marked painted once a frame has
+# alert only count their calls, and what the page's security policy refuses is noted; each box opened is counted, and marked painted once a frame has
 # been made with it, so that a test knows when the next box is up and shown.
 PAGE_HOOKS = '''
 window.print = () => { window.printed = (window.printed || 0) + 1; };
 window.alert = () => { window.alerted = true; };
+addEventListener('securitypolicyviolation', (e) => {
+    (window.violations = window.violations || []).push(e.violatedDirective + ' ' + e.blockedURI); });
 const showModal = HTMLDialogElement.prototype.showModal;
 HTMLDialogElement.prototype.showModal = function () {
     const count = window.boxes = (window.boxes || 0) + 1;

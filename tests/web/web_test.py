@@ -72,7 +72,7 @@ def run_route(page, name, typed=True):
         check(page.run(FIELDS), step['fields'], step['prompt'])
         page.answer(reply, typed)
     page.wait('!Box.open && !Brannock.isRunning()')
-    check(page.run('window.printed'), 1, 'print dialogs')
+    check(page.run('[window.printed, window.violations]'), [1, None], 'print dialogs, refusals')
     with tempfile.TemporaryDirectory() as folder:
         page.pdf(os.path.join(folder, 'web.pdf'))
         web, linux = words(os.path.join(folder, 'web.pdf')), words(linux_pdf(name, folder))

@@ -142,6 +142,8 @@ std::string escaped(std::string_view text)
     return out;
 }
 
+// The page allows its own files and nothing else; connect-src data: lets the program's loader read
+// the WebAssembly held inside the script, which it first tries to fetch.
 std::string pageHtml()
 {
     const std::string title = escaped(design::windowCaption);
@@ -150,7 +152,8 @@ std::string pageHtml()
            "interactive-widget=resizes-content\">\n"
            "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
            "script-src 'self' 'wasm-unsafe-eval'; style-src 'self'; img-src 'self'; "
-           "manifest-src 'self'; worker-src 'self'; base-uri 'none'; form-action 'none'\">\n"
+           "manifest-src 'self'; worker-src 'self'; connect-src data:; base-uri 'none'; "
+           "form-action 'none'\">\n"
            "<title>"
            + title
            + "</title>\n<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
