@@ -18,12 +18,18 @@ namespace {
 // a Linux system may have too, so that the page measures and prints as it does.
 constexpr std::array<std::string_view, 10> sansFallbacks{
         "Liberation Sans",    "DejaVu Sans",        "Microsoft YaHei",  "PingFang SC",
-        "Hiragino Sans GB",   "WenQuanYi Zen Hei",  "Noto Sans CJK SC", "Noto Sans SC",
+        "Hiragino Sans GB",   "Brannock Zen Hei",   "Noto Sans CJK SC", "Noto Sans SC",
         "Source Han Sans SC", "Droid Sans Fallback"};
-constexpr std::array<std::string_view, 8> songFallbacks{"Songti SC",         "STSong",
-                                                        "AR PL UMing CN",    "Noto Serif CJK SC",
-                                                        "Noto Serif SC",     "Source Han Serif SC",
-                                                        "WenQuanYi Zen Hei", "Noto Sans CJK SC"};
+constexpr std::array<std::string_view, 8> songFallbacks{"Songti SC",        "STSong",
+                                                        "AR PL UMing CN",   "Noto Serif CJK SC",
+                                                        "Noto Serif SC",    "Source Han Serif SC",
+                                                        "Brannock Zen Hei", "Noto Sans CJK SC"};
+
+// WenQuanYi Zen Hei has no bold face, and Chromium does not embolden it as the desktops do: under
+// a name of the page's own it is a regular face that the browser draws bold where asked.
+constexpr std::string_view boldlessFace
+        = "@font-face { font-family: \"Brannock Zen Hei\"; "
+          "src: local(\"WenQuanYi Zen Hei\"); font-weight: 400; }\n";
 
 // A family name as a CSS string; names hold no quote or backslash, but a report font's could.
 void appendQuoted(std::string &list, std::string_view name)
@@ -67,6 +73,11 @@ std::string cssFamilies(std::string_view face)
     if (design::names(design::sansFace, face))
         return familyList({design::sansFace.name}, sansFallbacks, "sans-serif");
     return familyList({face}, sansFallbacks, "sans-serif");
+}
+
+std::string cssFontFaces()
+{
+    return std::string(boldlessFace);
 }
 
 std::string cssFont(std::string_view face, double pixels, bool bold)

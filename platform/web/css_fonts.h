@@ -15,6 +15,9 @@ namespace platform::web {
 // first in the sans list.
 std::string cssFamilies(std::string_view face);
 
+// The @font-face rules the lists name: installed faces under a name of the page's own.
+std::string cssFontFaces();
+
 // A CSS font shorthand: weight, size in CSS pixels and cssFamilies(face).
 std::string cssFont(std::string_view face, double pixels, bool bold);
 

@@ -181,8 +181,9 @@ std::string pageHtml()
 std::string pageCss()
 {
     std::string css
-            = ":root { --u: 1px; }\n"
-              "body { margin: 0; background: "
+            = platform::web::cssFontFaces()
+              + ":root { --u: 1px; }\n"
+                "body { margin: 0; background: "
               + colour(design::windowColour)
               + "; }\n"
                 "#Brannock { position: relative; width: "
@@ -261,7 +262,8 @@ std::string manifestJson()
 
 std::string floorHtml()
 {
-    std::string css = "body { margin: 0; background: " + colour(design::windowColour)
+    std::string css = platform::web::cssFontFaces()
+                      + "body { margin: 0; background: " + colour(design::windowColour)
                       + "; }\n:root { --u: 1px; }\n"
                         "span, div { position: absolute; white-space: pre; }\n"
                       + captionsCss();
