@@ -128,9 +128,12 @@ class Browser:
             self.events.append(json.loads(self.socket.recv()))
 
     def key(self, name, code):
-        for kind in ('rawKeyDown', 'keyUp'):
-            self.send('Input.dispatchKeyEvent', type=kind, key=name, code=name,
-                      windowsVirtualKeyCode=code)
+        """Presses and releases a key; Enter types its character too, as a keyboard does."""
+        text = {'Enter': '\r'}.get(name, '')
+        self.send('Input.dispatchKeyEvent', type='keyDown', key=name, code=name, text=text,
+                  windowsVirtualKeyCode=code)
+        self.send('Input.dispatchKeyEvent', type='keyUp', key=name, code=name,
+                  windowsVirtualKeyCode=code)
 
     def answer(self, reply, typed=True):
         """Types the reply into the open prompt box and presses Enter; untyped, the page's script

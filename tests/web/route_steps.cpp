@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the web tests expect of a route, from the core run with the scripted platform: the
-// replies, each prompt with the nine fields as they stand while it is open, the messages and the
-// report's lines; and each field's spoken name. Usage: route_steps example|long|markup; prints
+// replies, each prompt with the nine fields as they stand while it is open, and the report's
+// lines; and the window's focus order, each field's spoken name and the message a reply that is
+// no number gets. Usage: route_steps example|long|markup; prints
 // JSON.
 
 #include "design.h"
@@ -38,10 +39,14 @@ int main(int argc, char **argv)
     std::vector<std::string> spoken;
     for (const design::FieldLabels &labels : design::fieldLabels)
         spoken.push_back(design::spokenName(labels));
-    std::printf("{\"replies\": %s,\n \"steps\": [%s],\n \"messages\": %s,\n \"report\": %s,\n"
-                " \"spoken\": %s}\n",
+    std::vector<std::string> tabOrder;
+    for (const design::TabStop &stop : design::tabOrder)
+        tabOrder.emplace_back(stop.name);
+    std::printf("{\"replies\": %s,\n \"steps\": [%s],\n \"report\": %s,\n \"spoken\": %s,\n"
+                " \"tabOrder\": %s,\n \"notANumber\": %s}\n",
                 kit::jsonArray(route->replies).c_str(), steps.c_str(),
-                kit::jsonArray(script.logOf("message: ")).c_str(),
-                kit::jsonArray(route->report).c_str(), kit::jsonArray(spoken).c_str());
+                kit::jsonArray(route->report).c_str(), kit::jsonArray(spoken).c_str(),
+                kit::jsonArray(tabOrder).c_str(),
+                kit::jsonString(std::string(adjustment::texts::NotANumber)).c_str());
     return script.printedLines() == route->report ? 0 : 1;
 }

@@ -90,6 +90,8 @@ def example(page, site):
     page.events.clear()
     run_route(page, 'example')
     check([e for e in page.events if e['method'] == 'Network.requestWillBeSent'], [], 'requests')
+    check(page.run('indexedDB.databases().then(d => [document.cookie, localStorage.length, '
+                   'sessionStorage.length, d.length])'), ['', 0, 0, 0], 'stored')
 
 
 def long_route(page, site):
@@ -107,23 +109,35 @@ def markup(page, site):
 
 
 def keys(page, site):
-    """Enter and Esc in a field, a composition's Enter, Esc and "取消" in the box, leaving."""
+    """Tab, Enter and Esc in the window; a message; in the box a composition's Enter, Esc and
+    "取消"; the browser's "leave?" during a run only."""
+    expected = route('example')
     page.open(site.url)
+    order = []
+    for _ in expected['tabOrder']:
+        order.append(page.run('document.activeElement.id'))
+        page.key('Tab', 9)
+    check(order, expected['tabOrder'], 'tab order')
     page.key('Enter', 13)
     page.key('Escape', 27)
     check(page.run('[Box.open, ' + LEAVING_ASKS + ']'), [False, False], 'before the run')
+    page.run('Brannock.tell(%s).then(() => { window.told = true; }), 0' % json.dumps(
+        expected['notANumber']))  # the message box, which the browser's report never needs
+    check(page.run('[BoxPrompt.textContent, BoxReply.hidden, BoxCancel.hidden, '
+                   'document.activeElement.id]'), [expected['notANumber'], True, True, 'BoxOk'])
+    page.key('Enter', 13)
+    page.wait('window.told')
     page.run('Command1.click()')
     page.wait('Box.open')
     page.send('Input.insertText', text='点')
     page.run('BoxReply.dispatchEvent(new KeyboardEvent("keydown", {key: "Enter", keyCode: 229,'
              ' isComposing: true}))')
     check(page.run('[Box.open, BoxReply.value, ' + LEAVING_ASKS + ']'), [True, '点', True])
-    first = page.run('BoxPrompt.textContent')
-    page.key('Escape', 27)  # no number: abandon?
-    page.wait('window.boxes === 2')
-    page.run('BoxCancel.click()')  # no: the number again
+    page.key('Escape', 27)  # no reply: abandon?
     page.wait('window.boxes === 3')
-    check(page.run('BoxPrompt.textContent'), first)
+    page.run('BoxCancel.click()')  # no: the number again
+    page.wait('window.boxes === 4')
+    check(page.run('BoxPrompt.textContent'), expected['steps'][0]['prompt'])
     page.key('Escape', 27)
     page.answer('0')  # abandon
     check(page.run('[Box.open, Brannock.isRunning(), %s, %s]' % (LEAVING_ASKS, FIELDS)),
