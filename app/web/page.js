@@ -67,7 +67,6 @@ const Brannock = (() => {
         },
         // A tab the script did not open may not be closed: the window then gives way to a note.
         end: () => {
-            running = false;
             window.close();
             $('Brannock').hidden = true;
             $('Ended').hidden = false;
