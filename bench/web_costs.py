@@ -2,13 +2,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The web page's costs in headless Chromium against floors measured in the same run, runs
 interleaved, medians, at the CPU's own speed and slowed 4 times: navigation to the first frame
-with text (the whole window) against floor.html, the same captions with no program, on a first
-visit (no HTTP cache, worker bypassed) and a repeat one (the worker's cache; the floor's HTTP
-cache); Enter in the prompt box to the next box painted against a bare <dialog> loop; and the
-gzip -9 size of each file the browser fetched.
+(the whole window) against floor.html, the same captions with no program, on a first visit (no
+HTTP cache, worker bypassed) and a repeat one (the worker's cache; the floor's HTTP cache); Enter
+in the prompt box to the next box painted against a bare <dialog> loop; and the gzip -9 size of
+each file the browser fetched.
 Usage: /usr/bin/python3 bench/web_costs.py build-web [--runs 11] [--trips 30]"""
 import argparse
-import functools
 import gzip
 import os
 import pathlib
@@ -19,7 +18,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'tests', 'web'))
-from browser import Browser, Quiet, Site  # noqa: E402
+from browser import Browser, Site  # noqa: E402
 
 BARE = '''<!DOCTYPE html><meta charset="utf-8"><title>bare</title>
 <button id="Command1">go</button><dialog id="Box"><p id="BoxPrompt"></p><input id="BoxReply"></dialog>
@@ -31,62 +30,45 @@ reply.onkeydown = (event) => { if (event.key === 'Enter') { event.preventDefault
 document.body.dataset.ready = 'true';
 </script>'''
 
-# From the Enter key's event time to the end of the frame that paints the next box (a message
+# From the Enter key's event time to the end of the frame that shows the next prompt (a message
 # posted from that frame's animation callback arrives after its paint).
 TRIPS = '''(() => {
     window.trips = [];
     let enter = null;
     addEventListener('keydown', (event) => { if (event.key === 'Enter') enter = event.timeStamp; }, true);
-    const show = HTMLDialogElement.prototype.showModal;
-    HTMLDialogElement.prototype.showModal = function () {
-        show.call(this);
+    new MutationObserver(() => {
         if (enter === null)
             return;
         const from = enter, channel = new MessageChannel();
         enter = null;
         channel.port1.onmessage = () => { trips.push(performance.now() - from); window.tripDone?.(); };
         requestAnimationFrame(() => channel.port2.postMessage(0));
-    };
+    }).observe(BoxPrompt, {childList: true});
 })()'''
 PAINT = 'performance.getEntriesByName("first-contentful-paint")[0]'
 
 
-class Recording(Site):
-    """A site that keeps the paths it was asked for."""
-
-    def __init__(self, folder):
-        super().__init__(folder)
-        asked = self.asked = set()
-
-        class Handler(Quiet):
-            def log_request(self, code='-', size='-'):
-                asked.add(self.path.split('?')[0])
-        self.server.RequestHandlerClass = functools.partial(Handler, directory=folder)
-
-
 def first_frame(browser, url, cold):
-    """Navigation start to the first contentful paint, and what had not happened by then."""
+    """Navigation start to the first contentful paint; whether the document was parsed by then."""
     browser.send('Network.setCacheDisabled', cacheDisabled=cold)
     browser.send('Network.setBypassServiceWorker', bypass=cold)
     browser.send('Page.navigate', url='about:blank')
     time.sleep(0.3)
     browser.send('Page.navigate', url=url)
     browser.wait('!!' + PAINT)
-    paint, parsed, scripted = browser.run(
-        '[%s.startTime, ...["domInteractive", "domContentLoadedEventStart"].map('
-        '(k) => performance.getEntriesByType("navigation")[0][k] || 1e9)]' % PAINT)
+    paint, parsed = browser.run('[%s.startTime, performance.getEntriesByType("navigation")[0]'
+                                '.domInteractive || 1e9]' % PAINT)
     # The page is left only once loaded, its program too, so that its work ends before the next.
     browser.wait('document.readyState === "complete" && (!document.scripts.length || '
                  'document.body.dataset.ready === "true")')
-    return paint, ['the document was not parsed yet'] * (parsed > paint) + \
-        ['the deferred scripts had run'] * (scripted <= paint and url.endswith('/'))
+    return paint, parsed > paint
 
 
 def round_trips(browser, url, count):
     browser.open(url)
     browser.run(TRIPS)
-    browser.run('document.getElementById("Command1").click()')
-    browser.wait('document.getElementById("Box").open')
+    browser.run('Command1.click()')
+    browser.wait('Box.open')
     for i in range(count):
         browser.key('Enter', 13)
         browser.run('new Promise((done) => trips.length > %d ? done() : window.tripDone = done)' % i)
@@ -101,27 +83,27 @@ def measure(rate, pages, runs, count):
     """The table's rows for one CPU rate: both pages' medians and the ratio's target."""
     browser = Browser()
     frames = {(which, cold): [] for which in pages for cold in (True, False)}
-    trips, notes = {which: [] for which in pages}, []
+    trips, unparsed = {which: [] for which in pages}, 0
     try:
         browser.send('Emulation.setCPUThrottlingRate', rate=rate)
-        browser.send('Page.navigate', url=pages['floor'][0])  # the first visits; the worker
-        browser.open(pages['real'][0])                        # registers and fills its cache
+        browser.open(pages['real'][0])  # the first visit: the worker registers and fills its cache
         browser.run('navigator.serviceWorker.ready.then(() => true)')
         time.sleep(0.5)
         for run in range(runs):
             order = list(pages)[::1 if run % 2 else -1]
             for cold in (True, False):
                 for which in order:
-                    paint, missing = first_frame(browser, pages[which][0], cold)
+                    paint, early = first_frame(browser, pages[which][0], cold)
                     frames[which, cold].append(paint)
-                    notes += ['%s: at the first paint %s' % (which, m) for m in missing]
+                    unparsed += early
             for which in order:
                 trips[which].append(round_trips(browser, pages[which][1], count))
     finally:
         browser.close()
     slowed = ', CPU 4× slower' if rate > 1 else ''
-    for note in sorted(set(notes)):
-        print('%s%s, in %d of %d navigations' % (note, slowed, notes.count(note), 2 * runs))
+    if unparsed:
+        print('%d of %d first frames came before the document was parsed%s' % (
+            unparsed, 4 * runs, slowed))
     return [('navigation to first frame, %s visit%s' % (visit, slowed),
              *(statistics.median(frames[which, cold]) for which in pages), 1.15)
             for cold, visit in ((True, 'first'), (False, 'repeat'))] + \
@@ -138,10 +120,10 @@ def main():
     dist = os.path.join(options.build, 'dist')
     floors = tempfile.mkdtemp(prefix='brannock-floors-')
     shutil.copy(os.path.join(options.build, 'app', 'web', 'pages', 'floor.html'), floors)
-    with open(os.path.join(floors, 'bare.html'), 'w') as file:
-        file.write(BARE)
-    site, floor = Recording(dist), Site(floors)
-    pages = {'real': (site.url, site.url), 'floor': (floor.url + 'floor.html', floor.url + 'bare.html')}
+    pathlib.Path(floors, 'bare.html').write_text(BARE)
+    site, floor = Site(dist), Site(floors)
+    pages = {'real': (site.url, site.url),
+             'floor': (floor.url + 'floor.html', floor.url + 'bare.html')}
     rows = [row for rate in (1, 4) for row in measure(rate, pages, options.runs, options.trips)]
     site.stop()
     floor.stop()
@@ -151,12 +133,12 @@ def main():
     for figure, real, bare, target in rows:
         print('| %s | %.1f ms | %.1f ms | %.2f× | ≤ %.2f× | %s |' % (
             figure, real, bare, real / bare, target, 'yes' if real <= target * bare else 'no'))
-    # What the browser fetched (the worker fetches the icons to keep them), gzipped.
-    fetched = {path.lstrip('/') or 'index.html' for path in site.asked}
+    # What the browser fetched, gzipped: the counted groups, then anything else.
     size = {name: len(gzip.compress(pathlib.Path(dist, name).read_bytes(), 9)) / 1024
-            for name in fetched if os.path.isfile(os.path.join(dist, name))}
-    groups = {'page': ['index.html', 'brannock.css', 'page.js'], 'program': ['brannock.js'],
-              'worker': ['sw.js'], 'manifest': ['manifest.webmanifest']}
+            for name in (path.lstrip('/') or 'index.html' for path in site.asked)
+            if os.path.isfile(os.path.join(dist, name))}
+    groups = {'page': ['index.html', 'page.js'], 'program': ['brannock.js'], 'worker': ['sw.js'],
+              'manifest': ['manifest.webmanifest']}
     counted = {name for names in groups.values() for name in names}
     groups['others'] = sorted(set(size) - counted)
     for group, names in groups.items():

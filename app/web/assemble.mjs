@@ -1,24 +1,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Puts the site together in dist/ and writes brannock.html, the same page in one file: its style
-// sheet and scripts inline, allowed by their hashes in the page's Content-Security-Policy, and
-// without the manifest, icon and service worker, which a page opened from disk cannot use.
-// Usage: node assemble.mjs PROGRAM_JS PAGES_DIR APP_DIR DIST_DIR SINGLE_HTML
+// Puts the site together in dist/ and writes brannock.html, the same page in one file. The style
+// sheet is inline in both, so that the first frame waits on no other file, and allowed by its hash
+// in the page's Content-Security-Policy; in the one file the scripts are inline too, allowed the
+// same way, without the manifest, icon and service worker, which a page opened from disk cannot
+// use. Usage: node assemble.mjs PROGRAM_JS PAGES_DIR APP_DIR DIST_DIR SINGLE_HTML
 import {copyFileSync, readFileSync, writeFileSync} from 'node:fs';
 import {createHash} from 'node:crypto';
 import {join} from 'node:path';
 
 const [program, pages, app, dist, single] = process.argv.slice(2);
 const read = (path) => readFileSync(path, 'utf8');
+const hash = (text) => `'sha256-${createHash('sha256').update(text, 'utf8').digest('base64')}'`;
+const inline = (tag, text) => {
+    if (text.includes(`</${tag}`))
+        throw new Error(`an inline ${tag} may not hold </${tag}`);
+    return `<${tag}>${text}</${tag}>`;
+};
+const edit = (html, changes) => changes.reduce((page, [from, to]) => {
+    if (!page.includes(from))
+        throw new Error(`index.html has no ${from}`);
+    return page.replace(from, () => to);
+}, html);
 
-copyFileSync(join(pages, 'index.html'), join(dist, 'index.html'));
-copyFileSync(join(pages, 'brannock.css'), join(dist, 'brannock.css'));
+const css = read(join(pages, 'brannock.css'));
+const site = edit(read(join(pages, 'index.html')), [
+    ['<link rel="stylesheet" href="brannock.css">', inline('style', css)],
+    ["style-src 'self'", `style-src ${hash(css)}`],
+]);
+writeFileSync(join(dist, 'index.html'), site);
 copyFileSync(join(pages, 'manifest.webmanifest'), join(dist, 'manifest.webmanifest'));
 copyFileSync(join(app, 'page.js'), join(dist, 'page.js'));
 copyFileSync(program, join(dist, 'brannock.js'));
 
-// The worker's cache is named after the files it keeps, so that a new build replaces it.
-const files = ['./', 'index.html', 'brannock.css', 'page.js', 'brannock.js',
-               'manifest.webmanifest', 'icon.svg', 'icon-192.png', 'icon-512.png'];
+// What the worker keeps; its cache is named after them, so that a new build replaces it. The
+// manifest's PNG icons are left to the browser, which fetches them when it installs the page.
+const files = ['./', 'index.html', 'page.js', 'brannock.js', 'manifest.webmanifest', 'icon.svg'];
 const version = createHash('sha256');
 for (const file of files.slice(1))
     version.update(readFileSync(join(dist, file)));
@@ -26,26 +42,11 @@ writeFileSync(join(dist, 'sw.js'), read(join(app, 'sw.js'))
                                            .replace('@VERSION@', version.digest('hex').slice(0, 16))
                                            .replace('@FILES@', JSON.stringify(files)));
 
-const hash = (text) => `'sha256-${createHash('sha256').update(text, 'utf8').digest('base64')}'`;
-const inline = (tag, text) => {
-    if (text.includes(`</${tag}`))
-        throw new Error(`an inline ${tag} may not hold </${tag}`);
-    return `<${tag}>${text}</${tag}>`;
-};
-const css = read(join(pages, 'brannock.css'));
 const scripts = [read(join(app, 'page.js')), read(program)];
-let html = read(join(pages, 'index.html'));
-const replace = (from, to) => {
-    if (!html.includes(from))
-        throw new Error(`index.html has no ${from}`);
-    html = html.replace(from, () => to);
-};
-replace('<link rel="manifest" href="manifest.webmanifest">\n', '');
-replace('<link rel="icon" href="icon.svg" type="image/svg+xml">\n', '');
-replace('<link rel="stylesheet" href="brannock.css">', inline('style', css));
-replace('<script src="page.js" defer></script>', inline('script', scripts[0]));
-replace('<script src="brannock.js" defer></script>', inline('script', scripts[1]));
-replace("script-src 'self'", `script-src ${scripts.map(hash).join(' ')}`);
-replace("style-src 'self'", `style-src ${hash(css)}`);
-replace(" img-src 'self'; manifest-src 'self'; worker-src 'self';", '');
-writeFileSync(single, html);
+writeFileSync(single, edit(site, [
+    ['<link rel="manifest" href="manifest.webmanifest">\n', ''],
+    ['<link rel="icon" href="icon.svg" type="image/svg+xml">\n', ''],
+    ['<script src="page.js" defer></script>', scripts.map((s) => inline('script', s)).join('\n')],
+    ["script-src 'self'", `script-src ${scripts.map(hash).join(' ')}`],
+    [" img-src 'self'; manifest-src 'self'; worker-src 'self';", ''],
+]));

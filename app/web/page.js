@@ -9,36 +9,47 @@ const Brannock = (() => {
     const svgNs = 'http://www.w3.org/2000/svg';
     let running = false;
 
-    // The prompt box: resolves with the reply, or with '' for Esc and "取消".
+    // The prompt box: resolves with the reply, or with '' for Esc and "取消". Answered, it stays
+    // open until the next task: a box the run asks for at once takes its place without closing and
+    // opening again, which would move the focus through the window and restyle it. A box the
+    // browser closes while it waits for its answer (Esc pressed twice) opens again.
+    let closing = null, waiting = false, focused = null;
+    function show() {
+        if (!$('Box').open)
+            $('Box').showModal();
+        focused.focus();
+    }
     function openBox(prompt, asking) {
         const box = $('Box'), reply = $('BoxReply');
+        clearTimeout(closing);
         $('BoxPrompt').textContent = prompt;
         reply.value = '';
         reply.hidden = !asking;
         $('BoxCancel').hidden = !asking;
         return new Promise((resolve) => {
-            // Each way out closes the box itself: its close event comes later, when the next box
-            // may be open already.
-            const close = (answer) => {
-                box.close();
-                resolve(answer);
+            const answer = (text) => {
+                waiting = false;
+                closing = setTimeout(() => box.close());
+                resolve(text);
             };
-            $('BoxOk').onclick = () => close(asking ? reply.value : '');
-            $('BoxCancel').onclick = () => close('');
+            $('BoxOk').onclick = () => answer(asking ? reply.value : '');
+            $('BoxCancel').onclick = () => answer('');
             box.oncancel = (event) => {
                 event.preventDefault();
-                close('');
+                answer('');
             };
+            box.onclose = () => waiting && show();
             // Enter is OK, unless it only ends an input method's composition.
             reply.onkeydown = (event) => {
                 if (event.key !== 'Enter')
                     return;
                 event.preventDefault();
                 if (!event.isComposing && event.keyCode !== 229)
-                    close(reply.value);
+                    answer(reply.value);
             };
-            box.showModal();
-            (asking ? reply : $('BoxOk')).focus();
+            waiting = true;
+            focused = asking ? reply : $('BoxOk');
+            show();
         });
     }
 
@@ -153,6 +164,15 @@ window.addEventListener('beforeunload', (event) => {
     }
 });
 
+
+// The program loads once the window's first frame is up, so that it never holds that frame back;
+// in the one-file page it follows inline instead.
+if (document.currentScript.src)
+    requestAnimationFrame(() => setTimeout(() => {
+        const program = document.createElement('script');
+        program.src = 'brannock.js';
+        document.body.append(program);
+    }));
 
 if ('serviceWorker' in navigator && location.protocol !== 'file:')
     navigator.serviceWorker.register('sw.js');

@@ -2,11 +2,13 @@
 """Headless Chromium driven through the DevTools protocol, and a folder served on localhost: what
 the web tests and the web costs share."""
 import base64
+import ctypes
 import functools
 import http.server
 import json
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -17,19 +19,18 @@ import urllib.request
 import websocket
 
 # Run in every page before its own scripts: the print dialog, which never ends headless, and
-# alert only count their calls, and what the page's security policy refuses is noted; each box opened is counted, and marked painted once a frame has
-# been made with it, so that a test knows when the next box is up and shown.
+# alert only count their calls, and what the page's security policy refuses is noted; each box
+# shown (a prompt set) is counted, and marked painted once a frame has been made with it, so that
+# a test knows when the next box is up and shown.
 PAGE_HOOKS = '''
 window.print = () => { window.printed = (window.printed || 0) + 1; };
 window.alert = () => { window.alerted = true; };
 addEventListener('securitypolicyviolation', (e) => {
     (window.violations = window.violations || []).push(e.violatedDirective + ' ' + e.blockedURI); });
-const showModal = HTMLDialogElement.prototype.showModal;
-HTMLDialogElement.prototype.showModal = function () {
+addEventListener('DOMContentLoaded', () => new MutationObserver(() => {
     const count = window.boxes = (window.boxes || 0) + 1;
-    showModal.call(this);
     requestAnimationFrame(() => requestAnimationFrame(() => { window.painted = count; }));
-};'''
+}).observe(document.getElementById('BoxPrompt'), {childList: true}));'''
 
 
 def skip(reason):
@@ -39,13 +40,18 @@ def skip(reason):
 
 
 class Site:
-    """The folder served over http on a free localhost port until stop()."""
+    """The folder served over http on a free localhost port until stop(); `asked` holds the paths
+    it was asked for."""
 
     def __init__(self, folder):
+        asked = self.asked = set()
+
         class Quiet(http.server.SimpleHTTPRequestHandler):
             extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
                               '.webmanifest': 'application/manifest+json'}
-            log_message = lambda *args: None
+
+            def log_message(self, *args):
+                asked.add(self.path.split('?')[0])
 
         self.server = http.server.ThreadingHTTPServer(
             ('127.0.0.1', 0), functools.partial(Quiet, directory=folder))
@@ -69,7 +75,9 @@ class Browser:
             [chromium, '--headless', '--no-sandbox', '--disable-gpu', '--no-first-run',
              '--disable-background-networking', '--disable-component-update', '--disable-sync',
              '--remote-debugging-port=0', '--user-data-dir=' + self.profile, 'about:blank'],
-            stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+            stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True,
+            # It goes when this process goes, even when killed (PR_SET_PDEATHSIG).
+            preexec_fn=lambda: ctypes.CDLL(None).prctl(1, signal.SIGKILL))
         port = next((m.group(1) for m in map(
             re.compile(r'DevTools listening on ws://[^:]+:(\d+)/').search, self.process.stderr)
             if m), None)

@@ -174,8 +174,7 @@ std::string pageHtml()
            + escaped(design::okCaption) + "</button> <button id=\"BoxCancel\" type=\"button\">"
            + escaped(design::cancelCaption)
            + "</button></p>\n</dialog>\n<div id=\"Report\"></div>\n"
-             "<script src=\"page.js\" defer></script>\n"
-             "<script src=\"brannock.js\" defer></script>\n</body>\n</html>\n";
+             "<script src=\"page.js\" defer></script>\n</body>\n</html>\n";
 }
 
 std::string pageCss()

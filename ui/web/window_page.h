@@ -12,7 +12,8 @@
 
 namespace ui::web {
 
-// The page: index.html of the site, which loads brannock.css, page.js and brannock.js beside it.
+// The page: index.html of the site, with pageCss() put inline when the site is assembled; it loads
+// page.js beside it, which loads the program, brannock.js.
 std::string pageHtml();
 
 // The page's style sheet.
