@@ -9,11 +9,12 @@ import {createHash} from 'node:crypto';
 import {join} from 'node:path';
 
 const [program, pages, app, dist, single] = process.argv.slice(2);
-const read = (path) => readFileSync(path, 'utf8');
+// As the HTML parser reads it, so that the hashes are of what it reads.
+const read = (path) => readFileSync(path, 'utf8').replace(/\r\n?/g, '\n');
 const hash = (text) => `'sha256-${createHash('sha256').update(text, 'utf8').digest('base64')}'`;
 const inline = (tag, text) => {
-    if (text.includes(`</${tag}`))
-        throw new Error(`an inline ${tag} may not hold </${tag}`);
+    if (new RegExp(`</${tag}|<!--`, 'i').test(text))
+        throw new Error(`an inline ${tag} may not hold </${tag} or <!--`);
     return `<${tag}>${text}</${tag}>`;
 };
 const edit = (html, changes) => changes.reduce((page, [from, to]) => {

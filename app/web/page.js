@@ -12,8 +12,10 @@ const Brannock = (() => {
     // The prompt box: resolves with the reply, or with '' for Esc and "取消". Answered, it stays
     // open until the next task: a box the run asks for at once takes its place without closing and
     // opening again, which would move the focus through the window and restyle it. A box the
-    // browser closes while it waits for its answer (Esc pressed twice) opens again.
-    let closing = null, waiting = false, focused = null;
+    // browser closes anyway while it waits for its answer (a second Esc with no click or key in
+    // between, which the page may not refuse) opens again. The second click of a double click and
+    // a held key answer nothing: they would answer the next box, its line just emptied.
+    let closing = null, waiting = false, focused = null, composing = false;
     function show() {
         if (!$('Box').open)
             $('Box').showModal();
@@ -32,11 +34,23 @@ const Brannock = (() => {
                 closing = setTimeout(() => box.close());
                 resolve(text);
             };
-            $('BoxOk').onclick = () => answer(asking ? reply.value : '');
-            $('BoxCancel').onclick = () => answer('');
+            $('BoxOk').onclick = (event) => {
+                if (event.detail < 2)
+                    answer(asking ? reply.value : '');
+            };
+            $('BoxCancel').onclick = (event) => {
+                if (event.detail < 2)
+                    answer('');
+            };
+            // Esc that cancels an input method's composition leaves the box as it is.
             box.oncancel = (event) => {
                 event.preventDefault();
-                answer('');
+                if (!composing)
+                    answer('');
+            };
+            box.onkeydown = (event) => {
+                if (event.repeat)
+                    event.preventDefault();
             };
             box.onclose = () => waiting && show();
             // Enter is OK, unless it only ends an input method's composition.
@@ -44,8 +58,14 @@ const Brannock = (() => {
                 if (event.key !== 'Enter')
                     return;
                 event.preventDefault();
-                if (!event.isComposing && event.keyCode !== 229)
+                if (!event.repeat && !event.isComposing && event.keyCode !== 229)
                     answer(reply.value);
+            };
+            reply.oncompositionstart = () => {
+                composing = true;
+            };
+            reply.oncompositionend = () => {
+                composing = false;
             };
             waiting = true;
             focused = asking ? reply : $('BoxOk');
@@ -102,7 +122,9 @@ const Brannock = (() => {
                 lineBoxes.set(font, probe.getBoundingClientRect().height);
                 probe.remove();
             }
-            return [m.fontBoundingBoxAscent, m.fontBoundingBoxDescent, lineBoxes.get(font)];
+            // Browsers without the font's own box (Firefox before 116) give the glyph's.
+            return [m.fontBoundingBoxAscent ?? m.actualBoundingBoxAscent,
+                    m.fontBoundingBoxDescent ?? m.actualBoundingBoxDescent, lineBoxes.get(font)];
         },
         // How many code points from the start of text fit within width.
         fitting: (font, text, width) => {
@@ -122,6 +144,7 @@ const Brannock = (() => {
             piece.setAttribute('x', x);
             piece.setAttribute('y', baseline);
             piece.style.font = font;
+            piece.setAttributeNS('http://www.w3.org/XML/1998/namespace', 'xml:space', 'preserve');
             piece.textContent = text;
             page.append(piece);
         },
@@ -129,6 +152,8 @@ const Brannock = (() => {
         // The report becomes the page's print content until the next one, so the browser's own
         // Print prints it again; then the browser's print dialog opens.
         printReport: () => {
+            clearTimeout(closing);
+            $('Box').close();
             $('Report').replaceChildren(...pages);
             document.body.classList.add('reported');
             window.print();
@@ -140,10 +165,13 @@ const Brannock = (() => {
     };
 })();
 
+// The buttons do nothing while a run waits on a box: the program takes no second call then.
 var Module = {
     onRuntimeInitialized() {
         const start = document.getElementById('Command1');
         start.onclick = async () => {
+            if (Brannock.isRunning())
+                return;
             Brannock.setRunning(true);
             try {
                 await Module.ccall('brannock_start', null, [], [], {async: true});
@@ -151,8 +179,16 @@ var Module = {
                 Brannock.setRunning(false);
             }
         };
-        document.getElementById('Command2').onclick = () => Module.ccall('brannock_end', null, [], []);
+        document.getElementById('Command2').onclick = () => {
+            if (!Brannock.isRunning())
+                Module.ccall('brannock_end', null, [], []);
+        };
         document.body.dataset.ready = 'true';
+    },
+    // A program that cannot go on (out of memory, say) ends as Command2 ends it.
+    onAbort() {
+        Brannock.setRunning(false);
+        Brannock.end();
     },
 };
 
@@ -174,5 +210,5 @@ if (document.currentScript.src)
         document.body.append(program);
     }));
 
-if ('serviceWorker' in navigator && location.protocol !== 'file:')
-    navigator.serviceWorker.register('sw.js');
+if (document.currentScript.src && 'serviceWorker' in navigator && location.protocol !== 'file:')
+    navigator.serviceWorker.register('sw.js').catch(() => {});

@@ -2,7 +2,7 @@
 // One run through the window, in a process of its own so that the print system it talks to is
 // the one CUPS_SERVER names in its fresh environment (Qt's print support asks CUPS once and keeps
 // what it learnt). The print queue tests start it; it clicks Command1, types the replies of the
-// route BRANNOCK_RUN_ROUTE names ("example" or "long") into the real prompt boxes, presses the
+// route BRANNOCK_RUN_ROUTE names (kit::namedRoute) into the real prompt boxes, presses the
 // button of every message box, and writes what it saw to the file named by BRANNOCK_RUN_RESULT
 // (kit::writeWindowRunResult). The exit status is 0 when every prompt was expected.
 

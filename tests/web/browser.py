@@ -128,10 +128,11 @@ class Browser:
 
     def open(self, url):
         """Opens the page and waits until the program has loaded and the network is idle."""
+        self.run('window.left = true')  # so that the page left behind is not taken for it
         self.events.clear()
-        self.send('Page.navigate', url=url)
-        self.wait('document.body && document.body.dataset.ready === "true"')
-        while not any(e.get('method') == 'Page.lifecycleEvent'
+        loader = self.send('Page.navigate', url=url)['loaderId']
+        self.wait('!window.left && document.body && document.body.dataset.ready === "true"')
+        while not any(e.get('method') == 'Page.lifecycleEvent' and e['params']['loaderId'] == loader
                       and e['params']['name'] == 'networkIdle' for e in self.events):
             self.events.append(json.loads(self.socket.recv()))
 

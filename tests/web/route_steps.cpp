@@ -2,7 +2,7 @@
 // What the web tests expect of a route, from the core run with the scripted platform: the
 // replies, each prompt with the nine fields as they stand while it is open, and the report's
 // lines; and the window's focus order, each field's spoken name and the message a reply that is
-// no number gets. Usage: route_steps example|long|markup; prints
+// no number gets. Usage: route_steps example|long|markup|wide; prints
 // JSON.
 
 #include "design.h"
@@ -19,7 +19,7 @@ int main(int argc, char **argv)
     const std::string_view name = argc == 2 ? argv[1] : "";
     const kit::Route *route = kit::namedRoute(name);
     if (!route) {
-        std::fprintf(stderr, "usage: route_steps example|long|markup\n");
+        std::fprintf(stderr, "usage: route_steps example|long|markup|wide\n");
         return 2;
     }
     platform::ScriptedPlatform script;

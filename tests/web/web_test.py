@@ -65,6 +65,7 @@ def run_route(page, name, typed=True):
     """Runs the route through the boxes, checking that each opens over the fields the core shows
     then, painted; then the report printed to PDF against the Linux program's."""
     steps = route(name)
+    check(len(steps['steps']), len(steps['replies']), 'prompts')
     page.run('Command1.click()')
     for step, reply in zip(steps['steps'], steps['replies']):
         page.wait('Box.open && window.painted === window.boxes')
@@ -99,6 +100,11 @@ def long_route(page, site):
     run_route(page, 'long', typed=False)
 
 
+def wide(page, site):
+    page.open(site.url)
+    run_route(page, 'wide', typed=False)
+
+
 def markup(page, site):
     page.open(site.url)
     run_route(page, 'markup')
@@ -118,6 +124,7 @@ def keys(page, site):
         order.append(page.run('document.activeElement.id'))
         page.key('Tab', 9)
     check(order, expected['tabOrder'], 'tab order')
+    page.run('Text1.focus()')
     page.key('Enter', 13)
     page.key('Escape', 27)
     check(page.run('[Box.open, ' + LEAVING_ASKS + ']'), [False, False], 'before the run')
@@ -133,6 +140,8 @@ def keys(page, site):
     page.run('BoxReply.dispatchEvent(new KeyboardEvent("keydown", {key: "Enter", keyCode: 229,'
              ' isComposing: true}))')
     check(page.run('[Box.open, BoxReply.value, ' + LEAVING_ASKS + ']'), [True, '点', True])
+    page.run('BoxOk.dispatchEvent(new MouseEvent("click", {detail: 2}))')  # a double click's second
+    check(page.run('[window.boxes, BoxReply.value]'), [2, '点'], 'a second click')
     page.key('Escape', 27)  # no reply: abandon?
     page.wait('window.boxes === 3')
     page.run('BoxCancel.click()')  # no: the number again
@@ -162,10 +171,16 @@ def command2(page, site):
 
 def offline(page, site):
     page.open(site.url)
-    page.wait('navigator.serviceWorker.controller !== null')
+    page.run('navigator.serviceWorker.ready.then(() => true)')
+    page.open(site.url)  # a worker takes the pages that open after it
     check(page.send('Page.getInstallabilityErrors')['installabilityErrors'], [], 'installable')
     site.stop()
     page.open(site.url)
+    served = {e['params']['response']['url'][len(site.url):]: e['params']['response'].get(
+        'fromServiceWorker') for e in page.events if e['method'] == 'Network.responseReceived'
+        and e['params']['response']['url'].startswith(site.url)}
+    check([set(served) >= {'', 'page.js', 'brannock.js'}, set(served.values())], [True, {True}],
+          'from the worker')
     run_route(page, 'example', typed=False)
 
 

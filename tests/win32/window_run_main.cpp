@@ -2,7 +2,7 @@
 // A route through the Windows window, in a process of its own, for the print queue tests on
 // Linux: they start it under Wine with CUPS_SERVER naming their private scheduler, so that the
 // default printer is that scheduler's queue. As the Linux window run does, it clicks Command1,
-// types the replies of the route BRANNOCK_RUN_ROUTE names ("example" or "long") into the real
+// types the replies of the route BRANNOCK_RUN_ROUTE names (kit::namedRoute) into the real
 // boxes, presses the button of every message box, and writes what it saw to the file named by
 // BRANNOCK_RUN_RESULT (kit::writeWindowRunResult).
 

@@ -12,12 +12,27 @@ namespace ui::web {
 
 namespace {
 
+constexpr const design::Field &fieldNamed(std::string_view name)
+{
+    for (const design::Field &field : design::fields) {
+        if (field.name == name)
+            return field;
+    }
+    throw "no such field"; // fails the build where it is used at compile time
+}
+
 // The layout band that a phone shows when the page opens, in CSS pixels: from Label16's left to
-// Text8's right, from Label1's top to the frame's bottom.
-constexpr int bandLeft = design::px(4200);
-constexpr int bandRight = design::px(8880 + 1215);
-constexpr int bandTop = design::px(4800) - 8;
+// Text8's right, from a little above Label1 down.
+constexpr design::Rect text8 = fieldNamed("Text8").box;
+constexpr int bandLeft = design::px(design::labels[design::labelIndex("Label16")].box.left);
+constexpr int bandRight = design::px(text8.left + text8.width);
+constexpr int bandTop = design::px(design::labels[design::labelIndex("Label1")].box.top) - 8;
 constexpr int bandWidth = bandRight - bandLeft;
+
+// An edit line that takes text as typed: no completion, capitals, corrections or spelling marks,
+// which a phone's keyboard would otherwise bring to a point name.
+constexpr std::string_view asTyped = " type=\"text\" autocomplete=\"off\" autocapitalize=\"off\" "
+                                     "autocorrect=\"off\" spellcheck=\"false\"";
 
 std::string number(int value)
 {
@@ -86,7 +101,7 @@ std::string tabStopsHtml()
         } else {
             // The focus starts at the first stop.
             const bool first = stop.name == design::tabOrder.front().name;
-            html += "<input id=\"" + name + "\" type=\"text\" autocomplete=\"off\" aria-label=\""
+            html += "<input id=\"" + name + "\"" + std::string(asTyped) + " aria-label=\""
                     + escaped(design::spokenName(labelsOf(stop.name))) + "\""
                     + (first ? " autofocus" : "") + ">\n";
         }
@@ -167,8 +182,10 @@ std::string pageHtml()
            + "</a></p>\n<dialog id=\"Box\" aria-labelledby=\"BoxPrompt\">\n"
              "<p id=\"BoxTitle\">"
            + escaped(design::boxCaption)
-           + "</p>\n<p id=\"BoxPrompt\"></p>\n"
-             "<input id=\"BoxReply\" type=\"text\" autocomplete=\"off\" "
+           + "</p>\n<p id=\"BoxPrompt\" aria-live=\"assertive\"></p>\n"
+             "<input id=\"BoxReply\""
+           + std::string(asTyped)
+           + " "
              "aria-labelledby=\"BoxPrompt\">\n<p id=\"BoxButtons\"><button id=\"BoxOk\" "
              "type=\"button\">"
            + escaped(design::okCaption) + "</button> <button id=\"BoxCancel\" type=\"button\">"
