@@ -8,6 +8,13 @@ const cacheName = 'brannock-@VERSION@';
 const files = @FILES@;
 
 self.addEventListener('install', (event) => {
+    // Where the browser can, it answers from the cache without starting the worker at all, which
+    // would hold the page's first frame back; what the cache lacks still comes from the network.
+    if (event.addRoutes)
+        event.addRoutes({
+            condition: {urlPattern: new URLPattern({baseURL: self.registration.scope, pathname: '*'})},
+            source: 'cache',
+        });
     event.waitUntil(caches.open(cacheName).then((cache) => cache.addAll(
             files.map((file) => new Request(file, {cache: 'reload'})))));
 });
