@@ -1,7 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Headless Chromium driven through the DevTools protocol, and a folder served on localhost: what
 the web tests and the web costs share."""
-import base64
 import ctypes
 import functools
 import http.server
@@ -66,10 +65,8 @@ class Site:
 class Browser:
     """One headless Chromium with one page in the front, in a profile of its own."""
 
-    def __init__(self, width=1024, height=768, mobile=False):
-        chromium = shutil.which('chromium')
-        if not chromium:
-            skip('chromium is not installed')
+    def __init__(self):
+        chromium = shutil.which('chromium') or skip('chromium is not installed')
         self.profile = tempfile.mkdtemp(prefix='brannock-chromium-')
         self.process = subprocess.Popen(
             [chromium, '--headless', '--no-sandbox', '--disable-gpu', '--no-first-run',
@@ -78,11 +75,8 @@ class Browser:
             stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True,
             # It goes when this process goes, even when killed (PR_SET_PDEATHSIG).
             preexec_fn=lambda: ctypes.CDLL(None).prctl(1, signal.SIGKILL))
-        port = next((m.group(1) for m in map(
-            re.compile(r'DevTools listening on ws://[^:]+:(\d+)/').search, self.process.stderr)
-            if m), None)
-        if port is None:
-            raise RuntimeError('chromium did not start')
+        port = next(m.group(1) for m in map(
+            re.compile(r'DevTools listening on ws://[^:]+:(\d+)/').search, self.process.stderr) if m)
         threading.Thread(target=self.process.stderr.read, daemon=True).start()
         targets = json.load(urllib.request.urlopen('http://127.0.0.1:%s/json/list' % port))
         self.socket = websocket.create_connection(
@@ -93,8 +87,8 @@ class Browser:
         for domain in ('Page', 'Runtime', 'Network'):
             self.send(domain + '.enable')
         self.send('Page.setLifecycleEventsEnabled', enabled=True)
-        self.send('Emulation.setDeviceMetricsOverride', width=width, height=height,
-                  deviceScaleFactor=3 if mobile else 1, mobile=mobile)
+        self.send('Emulation.setDeviceMetricsOverride', width=1024, height=768,
+                  deviceScaleFactor=1, mobile=False)
         self.send('Page.bringToFront')  # a page in the background never paints
         self.send('Page.addScriptToEvaluateOnNewDocument', source=PAGE_HOOKS)
 
@@ -158,11 +152,6 @@ class Browser:
             self.run('BoxReply.value = %s; BoxReply.dispatchEvent(new KeyboardEvent("keydown", '
                      '{key: "Enter", keyCode: 13}))' % json.dumps(reply))
         self.wait('!Box.open || window.boxes !== %d' % count)
-
-    def pdf(self, path):
-        data = self.send('Page.printToPDF', preferCSSPageSize=True)['data']
-        with open(path, 'wb') as file:
-            file.write(base64.b64decode(data))
 
     def close(self):
         try:

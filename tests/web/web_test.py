@@ -3,10 +3,12 @@
 printed to PDF against the Linux program's, keyboard, markup, offline and from disk, the phone's
 view, the fields' names, Command2. Usage: web_test.py CASE, with the build folder and tools in the
 environment (tests/web/CMakeLists.txt)."""
+import base64
 import glob
 import html
 import json
 import os
+import pathlib
 import re
 import subprocess
 import sys
@@ -37,15 +39,14 @@ def words(pdf):
     pages = []
     for page in subprocess.run(['pdftotext', '-bbox', pdf, '-'], check=True, capture_output=True,
                                text=True).stdout.split('<page ')[1:]:
-        lines = []
-        for word in sorted((float(y), float(x), float(x2), float(y2), html.unescape(w)) for x, y, x2, y2, w in
-                           re.findall(r'xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" '
-                                      r'yMax="([\d.]+)">([^<]*)</word>', page)):
-            if lines and word[0] - lines[-1][0][0] < 2:
-                lines[-1].append(word)
-            else:
-                lines.append([word])
-        pages.append([w for line in lines for w in sorted(line, key=lambda w: w[1])])
+        found = sorted((float(y), float(x), float(x2), float(y2), html.unescape(w))
+                       for x, y, x2, y2, w in re.findall(
+                           r'xMin="(.*?)" yMin="(.*?)" xMax="(.*?)" yMax="(.*?)">(.*?)<', page))
+        top, keyed = None, []
+        for word in found:  # a line's words lie within 2 pt of its first one's top
+            top = word[0] if top is None or word[0] - top >= 2 else top
+            keyed.append(((top, word[1]), word))
+        pages.append([word for _, word in sorted(keyed)])
     return pages
 
 
@@ -75,7 +76,8 @@ def run_route(page, name, typed=True):
     page.wait('!Box.open && !Brannock.isRunning()')
     check(page.run('[window.printed, window.violations]'), [1, None], 'print dialogs, refusals')
     with tempfile.TemporaryDirectory() as folder:
-        page.pdf(os.path.join(folder, 'web.pdf'))
+        pathlib.Path(folder, 'web.pdf').write_bytes(base64.b64decode(
+            page.send('Page.printToPDF', preferCSSPageSize=True)['data']))
         web, linux = words(os.path.join(folder, 'web.pdf')), words(linux_pdf(name, folder))
     check([[w[4] for w in p] for p in web], [[w[4] for w in p] for p in linux], 'words')
     for a, b in zip(sum(web, []), sum(linux, [])):
@@ -95,14 +97,13 @@ def example(page, site):
                    'sessionStorage.length, d.length])'), ['', 0, 0, 0], 'stored')
 
 
-def long_route(page, site):
+def long_route(page, site, name='long'):
     page.open(site.url)
-    run_route(page, 'long', typed=False)
+    run_route(page, name, typed=False)
 
 
 def wide(page, site):
-    page.open(site.url)
-    run_route(page, 'wide', typed=False)
+    long_route(page, site, 'wide')
 
 
 def markup(page, site):
