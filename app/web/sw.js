@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps the page's own files so that it works with the network gone: each is answered from its
-// cache first. A new build names a new cache, fetched afresh, not from the HTTP cache; it takes over
-// when no page of the old one is open, so that a page never mixes files of two builds, and then
-// drops the old cache.
+// cache first. A new build names a new cache, fetched afresh, not from the HTTP cache; it takes
+// over when no page of the old one is open, so that a page never mixes files of two builds, and
+// then drops the old cache.
 'use strict';
 const cacheName = 'brannock-@VERSION@';
 const files = @FILES@;
@@ -12,7 +12,9 @@ self.addEventListener('install', (event) => {
     // would hold the page's first frame back; what the cache lacks still comes from the network.
     if (event.addRoutes)
         event.addRoutes({
-            condition: {urlPattern: new URLPattern({baseURL: self.registration.scope, pathname: '*'})},
+            condition: {
+                urlPattern: new URLPattern({baseURL: self.registration.scope, pathname: '*'}),
+            },
             source: 'cache',
         });
     event.waitUntil(caches.open(cacheName).then((cache) => cache.addAll(

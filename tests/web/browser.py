@@ -25,7 +25,8 @@ PAGE_HOOKS = '''
 window.print = () => { window.printed = (window.printed || 0) + 1; };
 window.alert = () => { window.alerted = true; };
 addEventListener('securitypolicyviolation', (e) => {
-    (window.violations = window.violations || []).push(e.violatedDirective + ' ' + e.blockedURI); });
+    (window.violations = window.violations || []).push(e.violatedDirective + ' ' + e.blockedURI);
+});
 addEventListener('DOMContentLoaded', () => new MutationObserver(() => {
     const count = window.boxes = (window.boxes || 0) + 1;
     requestAnimationFrame(() => requestAnimationFrame(() => { window.painted = count; }));
@@ -75,8 +76,8 @@ class Browser:
             stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True,
             # It goes when this process goes, even when killed (PR_SET_PDEATHSIG).
             preexec_fn=lambda: ctypes.CDLL(None).prctl(1, signal.SIGKILL))
-        port = next(m.group(1) for m in map(
-            re.compile(r'DevTools listening on ws://[^:]+:(\d+)/').search, self.process.stderr) if m)
+        listening = re.compile(r'DevTools listening on ws://[^:]+:(\d+)/')
+        port = next(m.group(1) for m in map(listening.search, self.process.stderr) if m)
         threading.Thread(target=self.process.stderr.read, daemon=True).start()
         targets = json.load(urllib.request.urlopen('http://127.0.0.1:%s/json/list' % port))
         self.socket = websocket.create_connection(
