@@ -226,6 +226,9 @@ std::string pageCss()
     const std::string boxFont = font(design::Font::Boxes);
     css += "#Box { font: " + boxFont + "; min-width: min(" + number(design::promptMinimumWidth)
            + "px, 100vw - 32px); max-width: calc(100vw - 32px); box-sizing: border-box; }\n"
+             // Above the layout, which begins lower down, so that the fields stay in view; on a
+             // phone below it, just above the on-screen keyboard.
+             "#Box { margin-top: 16px; }\n"
              "#Box input, #Box button { font: "
            + boxFont
            + "; }\n"
@@ -253,7 +256,7 @@ std::string pageCss()
              "  #Brannock { left: "
            + length(-bandLeft) + "; top: " + length(-bandTop) + "; width: " + length(bandRight)
            + "; }\n"
-             "  #Box { margin-top: 8vh; }\n"
+             "  #Box { margin: auto auto 8px; }\n"
              "}\n"
              "@media (max-width: "
            + number(bandWidth - 1) + "px) { :root { --u: calc(100vw / " + number(bandWidth)
