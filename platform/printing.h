@@ -147,4 +147,22 @@ public:
     virtual void removeFile(const std::string &path) = 0;
 };
 
+// The mechanics of a platform that can only print, as a web page's browser: it has no documents
+// folder and writes no file, so it never names one by the clock either.
+class PrintOnlyOutput : public ReportOutput
+{
+public:
+    LocalTime now() override { return {}; }
+    Folder documentsFolder() override { return {}; }
+    std::string pathIn(const std::string &, const std::string &name) override { return name; }
+    FileCreation createNewFile(const std::string &) override { return FileCreation::Failed; }
+    bool hasFileWriter(FileKind) override { return false; }
+    std::unique_ptr<PageCanvas> fileWriter(FileKind, const std::string &) override
+    {
+        return nullptr;
+    }
+    bool writeFile(const std::string &, const std::string &) override { return false; }
+    void removeFile(const std::string &) override {}
+};
+
 } // namespace platform

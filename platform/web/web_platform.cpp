@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <ctime>
 
 // clang-format off
 EM_ASYNC_JS(char *, page_ask, (const char *prompt), {
@@ -162,47 +161,5 @@ std::unique_ptr<PageCanvas> WebReportOutput::printJob(const std::string &)
 {
     return std::make_unique<SvgCanvas>();
 }
-
-LocalTime WebReportOutput::now()
-{
-    const std::time_t seconds = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&seconds, &local);
-    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-            local.tm_hour,        local.tm_min,     local.tm_sec};
-}
-
-// The page writes no file: the browser's print dialog is where a report is saved.
-Folder WebReportOutput::documentsFolder()
-{
-    return {};
-}
-
-std::string WebReportOutput::pathIn(const std::string &, const std::string &name)
-{
-    return name;
-}
-
-FileCreation WebReportOutput::createNewFile(const std::string &)
-{
-    return FileCreation::Failed;
-}
-
-bool WebReportOutput::hasFileWriter(FileKind)
-{
-    return false;
-}
-
-std::unique_ptr<PageCanvas> WebReportOutput::fileWriter(FileKind, const std::string &)
-{
-    return nullptr;
-}
-
-bool WebReportOutput::writeFile(const std::string &, const std::string &)
-{
-    return false;
-}
-
-void WebReportOutput::removeFile(const std::string &) {}
 
 } // namespace platform::web

@@ -34,19 +34,11 @@ public:
 
 // The browser is the one printer: the report goes to its print dialog, where the user picks a
 // printer or "Save as PDF", and the page learns nothing of the outcome. No file is written.
-class WebReportOutput final : public ReportOutput
+class WebReportOutput final : public PrintOnlyOutput
 {
 public:
     DefaultPrinter defaultPrinter() override;
     std::unique_ptr<PageCanvas> printJob(const std::string &printer) override;
-    LocalTime now() override;
-    Folder documentsFolder() override;
-    std::string pathIn(const std::string &folder, const std::string &name) override;
-    FileCreation createNewFile(const std::string &path) override;
-    bool hasFileWriter(FileKind kind) override;
-    std::unique_ptr<PageCanvas> fileWriter(FileKind kind, const std::string &path) override;
-    bool writeFile(const std::string &path, const std::string &content) override;
-    void removeFile(const std::string &path) override;
 };
 
 } // namespace platform::web
