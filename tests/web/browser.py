@@ -40,18 +40,15 @@ def skip(reason):
 
 
 class Site:
-    """The folder served over http on a free localhost port until stop(); `asked` holds the paths
-    it was asked for."""
+    """The folder served over http on a free localhost port until stop()."""
 
     def __init__(self, folder):
-        asked = self.asked = set()
-
         class Quiet(http.server.SimpleHTTPRequestHandler):
             extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
                               '.webmanifest': 'application/manifest+json'}
 
             def log_message(self, *args):
-                asked.add(self.path.split('?')[0])
+                pass
 
         self.server = http.server.ThreadingHTTPServer(
             ('127.0.0.1', 0), functools.partial(Quiet, directory=folder))

@@ -64,9 +64,12 @@ def linux_pdf(name, folder):
 
 def run_route(page, name, typed=True):
     """Runs the route through the boxes, checking that each opens over the fields the core shows
-    then, painted; then the report printed to PDF against the Linux program's."""
+    then, painted; that nothing was asked of the network, stored, run from the user's text or
+    refused by the page's policy; then the report printed to PDF against the Linux program's."""
     steps = route(name)
     check(len(steps['steps']), len(steps['replies']), 'prompts')
+    check(page.run('document.activeElement.id'), 'Text1', 'focus')
+    page.events.clear()
     page.run('Command1.click()')
     for step, reply in zip(steps['steps'], steps['replies']):
         page.wait('Box.open && window.painted === window.boxes')
@@ -74,7 +77,10 @@ def run_route(page, name, typed=True):
         check(page.run(FIELDS), step['fields'], step['prompt'])
         page.answer(reply, typed)
     page.wait('!Box.open && !Brannock.isRunning()')
-    check(page.run('[window.printed, window.violations]'), [1, None], 'print dialogs, refusals')
+    check(page.run('indexedDB.databases().then(d => [window.printed, window.violations, '
+                   'document.images.length, !!window.alerted, document.cookie, localStorage.length,'
+                   ' sessionStorage.length, d.length])'), [1, None, 0, False, '', 0, 0, 0])
+    check([e for e in page.events if e['method'] == 'Network.requestWillBeSent'], [], 'requests')
     with tempfile.TemporaryDirectory() as folder:
         pathlib.Path(folder, 'web.pdf').write_bytes(base64.b64decode(
             page.send('Page.printToPDF', preferCSSPageSize=True)['data']))
@@ -87,32 +93,13 @@ def run_route(page, name, typed=True):
                                                        for line in steps['report']))
 
 
-def example(page, site):
-    page.open(site.url)
-    check(page.run('document.activeElement.id'), 'Text1', 'focus')
-    page.events.clear()
-    run_route(page, 'example')
-    check([e for e in page.events if e['method'] == 'Network.requestWillBeSent'], [], 'requests')
-    check(page.run('indexedDB.databases().then(d => [document.cookie, localStorage.length, '
-                   'sessionStorage.length, d.length])'), ['', 0, 0, 0], 'stored')
-
-
-def long_route(page, site, name='long'):
-    page.open(site.url)
-    run_route(page, name, typed=False)
-
-
-def wide(page, site):
-    long_route(page, site, 'wide')
-
-
-def markup(page, site):
-    page.open(site.url)
-    run_route(page, 'markup')
-    name = '<img src=x onerror=alert(1)>'
-    check(page.run('[Text9.value, Text6.value, document.images.length, !!window.alerted, '
-                   'Report.textContent.includes(%s)]' % json.dumps(name)),
-          [' ' + name, '  B', 0, False, True])
+def routes(page, site):
+    """Each route from the site, the markup name typed; the example from the one file too."""
+    for name, typed in (('example', True), ('markup', True), ('wide', False), ('long', False)):
+        page.open(site.url)
+        run_route(page, name, typed)
+    page.open('file://' + os.path.join(BUILD, 'brannock.html'))
+    run_route(page, 'example', typed=False)
 
 
 def keys(page, site):
@@ -182,11 +169,6 @@ def offline(page, site):
         and e['params']['response']['url'].startswith(site.url)}
     check([set(served) >= {'', 'page.js', 'brannock.js'}, set(served.values())], [True, {True}],
           'from the worker')
-    run_route(page, 'example', typed=False)
-
-
-def single_file(page, site):
-    page.open('file://' + os.path.join(BUILD, 'brannock.html'))
     run_route(page, 'example', typed=False)
 
 
