@@ -15,7 +15,7 @@ namespace {
 
 QString chineseSans()
 {
-    return QStringLiteral("WenQuanYi Zen Hei");
+    return toQString(design::linuxChineseSans);
 }
 
 QStringList installedOnly(const QStringList &wanted)
@@ -38,12 +38,12 @@ QStringList fontFamilies(const QString &name)
     if (design::names(design::songFace, face)) {
         families = installedOnly({toQString(design::songFace.name),
                                   toQString(design::songFace.englishName),
-                                  QStringLiteral("AR PL UMing CN"), chineseSans()});
+                                  toQString(design::linuxSong), chineseSans()});
     } else if (design::names(design::sansFace, face)) {
         // The first Latin sans found, then the Chinese one for Han text.
-        const QStringList latin
-                = installedOnly({toQString(design::sansFace.name),
-                                 QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+        const QStringList latin = installedOnly({toQString(design::sansFace.name),
+                                                 toQString(design::linuxLatinSans[0]),
+                                                 toQString(design::linuxLatinSans[1])});
         if (!latin.isEmpty())
             families << latin.first();
         families << installedOnly({chineseSans()});

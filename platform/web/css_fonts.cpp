@@ -13,23 +13,21 @@ namespace platform::web {
 
 namespace {
 
-// After the design's own face: Latin faces where the design's sans is missing, as the Linux
-// program picks them; then each system's CJK faces, those the Linux program uses ahead of others
-// a Linux system may have too, so that the page measures and prints as it does.
-constexpr std::array<std::string_view, 10> sansFallbacks{
-        "Liberation Sans",    "DejaVu Sans",        "Microsoft YaHei",  "PingFang SC",
-        "Hiragino Sans GB",   "Brannock Zen Hei",   "Noto Sans CJK SC", "Noto Sans SC",
-        "Source Han Sans SC", "Droid Sans Fallback"};
-constexpr std::array<std::string_view, 8> songFallbacks{"Songti SC",        "STSong",
-                                                        "AR PL UMing CN",   "Noto Serif CJK SC",
-                                                        "Noto Serif SC",    "Source Han Serif SC",
-                                                        "Brannock Zen Hei", "Noto Sans CJK SC"};
-
 // WenQuanYi Zen Hei has no bold face, and Chromium does not embolden it as the desktops do: under
 // a name of the page's own it is a regular face that the browser draws bold where asked.
-constexpr std::string_view boldlessFace
-        = "@font-face { font-family: \"Brannock Zen Hei\"; "
-          "src: local(\"WenQuanYi Zen Hei\"); font-weight: 400; }\n";
+constexpr std::string_view boldlessChineseSans = "Brannock Zen Hei";
+
+// After the design's own face: the Linux stand-ins for Latin text; then each system's CJK faces,
+// the Linux program's ahead of others a Linux system may have too, so that the page measures and
+// prints as it does.
+constexpr std::array<std::string_view, 10> sansFallbacks{
+        design::linuxLatinSans[0], design::linuxLatinSans[1], "Microsoft YaHei",  "PingFang SC",
+        "Hiragino Sans GB",        boldlessChineseSans,       "Noto Sans CJK SC", "Noto Sans SC",
+        "Source Han Sans SC",      "Droid Sans Fallback"};
+constexpr std::array<std::string_view, 8> songFallbacks{"Songti SC",         "STSong",
+                                                        design::linuxSong,   "Noto Serif CJK SC",
+                                                        "Noto Serif SC",     "Source Han Serif SC",
+                                                        boldlessChineseSans, "Noto Sans CJK SC"};
 
 // A family name as a CSS string; names hold no quote or backslash, but a report font's could.
 void appendQuoted(std::string &list, std::string_view name)
@@ -77,7 +75,8 @@ std::string cssFamilies(std::string_view face)
 
 std::string cssFontFaces()
 {
-    return std::string(boldlessFace);
+    return "@font-face { font-family: \"" + std::string(boldlessChineseSans) + "\"; src: local(\""
+           + std::string(design::linuxChineseSans) + "\"); font-weight: 400; }\n";
 }
 
 std::string cssFont(std::string_view face, double pixels, bool bold)

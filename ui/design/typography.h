@@ -24,6 +24,13 @@ struct Face
 inline constexpr Face sansFace{"Microsoft Sans Serif", "Microsoft Sans Serif"};
 inline constexpr Face songFace{"宋体", "SimSun"};
 
+// Where the design's faces are not installed, a Linux system's stand-ins, in the Linux program and
+// the web page alike: Latin text in the first of linuxLatinSans found, Han text in
+// linuxChineseSans, the Song face's text in linuxSong.
+inline constexpr std::array<std::string_view, 2> linuxLatinSans{"Liberation Sans", "DejaVu Sans"};
+inline constexpr std::string_view linuxChineseSans = "WenQuanYi Zen Hei";
+inline constexpr std::string_view linuxSong = "AR PL UMing CN";
+
 // Whether `name` is one of the face's names, the case of ASCII letters aside, as font systems
 // match names: "simsun" names songFace.
 constexpr bool names(const Face &face, std::string_view name)
