@@ -3,6 +3,7 @@
 
 #include "win32_prompt_service.h"
 
+#include "box.h"
 #include "design.h"
 #include "dpi.h"
 #include "fonts.h"
@@ -18,15 +19,6 @@ namespace {
 
 // The result of a box that the ending session closed.
 constexpr INT_PTR endedBySession = 100;
-
-// Logical pixels (1/96 inch), scaled at the box's DPI.
-constexpr int margin = 11;
-constexpr int gap = 7;
-constexpr int buttonGap = 6;
-constexpr int buttonWidth = 75;
-constexpr int buttonHeight = 23;
-constexpr int iconSize = 32;
-constexpr int textMaximumWidth = 560; // a longer prompt wraps
 
 // A dialog template in memory, words in the layout DialogBoxIndirectParamW reads; the controls'
 // places are set when the box opens, in pixels at its DPI.
@@ -96,55 +88,39 @@ std::pair<int, int> measure(HDC dc, const std::wstring &text, UINT format, int w
     return {static_cast<int>(box.right - box.left), static_cast<int>(box.bottom - box.top)};
 }
 
-void place(HWND box, int id, int x, int y, int width, int height)
+void place(HWND box, int id, const design::PixelRect &at)
 {
-    SetWindowPos(GetDlgItem(box, id), nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (HWND control = GetDlgItem(box, id)) // the message box has no line, no Cancel
+        SetWindowPos(control, nullptr, at.left, at.top, at.width, at.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // Lays the box out at its DPI and centres it on its owner, within the owner's screen.
 void layOut(HWND box, const BoxState &state)
 {
     const int dpi = dpiOf(box);
-    const auto s = [dpi](int logical) {
-        return scaled(logical, dpi);
-    };
     HDC dc = GetDC(box);
     HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(box, WM_GETFONT, 0, 0)));
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
-    const std::wstring ok = toUtf16(design::okCaption);
-    const std::wstring cancel = toUtf16(design::cancelCaption);
-    const int button = std::max({s(buttonWidth), measure(dc, ok, DT_SINGLELINE, 0).first + s(16),
-                                 measure(dc, cancel, DT_SINGLELINE, 0).first + s(16)});
-    const int iconWidth = state.withLine ? 0 : s(iconSize) + s(gap);
-    const int minimumText = state.withLine ? s(design::promptMinimumWidth) - 2 * s(margin) : s(160);
-    const int textWidth
-            = std::clamp(measure(dc, *state.text, textFormat & ~UINT{DT_WORDBREAK}, 0).first,
-                         minimumText, s(textMaximumWidth));
-    const int textHeight = std::max(measure(dc, *state.text, textFormat, textWidth).second,
-                                    static_cast<int>(metrics.tmHeight));
+    const design::BoxText measured{
+            static_cast<int>(metrics.tmHeight),
+            std::max(measure(dc, toUtf16(design::okCaption), DT_SINGLELINE, 0).first,
+                     measure(dc, toUtf16(design::cancelCaption), DT_SINGLELINE, 0).first),
+            measure(dc, *state.text, textFormat & ~UINT{DT_WORDBREAK}, 0).first};
+    const design::BoxLayout layout
+            = design::boxLayout(state.withLine, dpi, measured, [dc, &state](int width) {
+                  return measure(dc, *state.text, textFormat, width).second;
+              });
     SelectObject(dc, old);
     ReleaseDC(box, dc);
 
-    const int left = s(margin) + iconWidth;
-    int y = s(margin);
-    if (!state.withLine)
-        place(box, BoxIcon, s(margin), y, s(iconSize), s(iconSize));
-    place(box, BoxText, left, y, textWidth, textHeight);
-    y += std::max(textHeight, state.withLine ? 0 : s(iconSize)) + s(gap);
-    if (state.withLine) {
-        const int lineHeight = metrics.tmHeight + s(8);
-        place(box, BoxLine, left, y, textWidth, lineHeight);
-        y += lineHeight + s(gap) + s(4);
-    }
-    const int right = left + textWidth;
-    if (state.withLine) {
-        place(box, IDCANCEL, right - button, y, button, s(buttonHeight));
-        place(box, IDOK, right - 2 * button - s(buttonGap), y, button, s(buttonHeight));
-    } else {
-        place(box, IDOK, right - button, y, button, s(buttonHeight));
-    }
-    const RECT client{0, 0, right + s(margin), y + s(buttonHeight) + s(margin)};
+    place(box, BoxIcon, layout.icon);
+    place(box, BoxText, layout.text);
+    place(box, BoxLine, layout.line);
+    place(box, IDOK, layout.ok);
+    place(box, IDCANCEL, layout.cancel);
+    const RECT client{0, 0, layout.width, layout.height};
     const RECT frame = windowRectFor(client, static_cast<DWORD>(GetWindowLongPtrW(box, GWL_STYLE)),
                                      static_cast<DWORD>(GetWindowLongPtrW(box, GWL_EXSTYLE)), dpi);
     const int width = frame.right - frame.left;

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The rules every front end takes from the design that the window tests cannot see: which
-// installed face is the design's, and the frame's lines at a screen's DPI above 96.
+// installed face is the design's, the frame's lines at a screen's DPI above 96, and the boxes'
+// layout.
 
+#include "box.h"
 #include "design.h"
 
 #include "row_name.h"
@@ -48,6 +50,30 @@ TEST(FrameLines, CloseTheCornersAndThickenAtTwiceTheDpi)
                   (std::vector{left, top, width, height}))
                 << dpi << " dpi";
     }
+}
+
+// A short prompt at 144 dpi keeps the box's least width; a long message at 96 dpi wraps at the
+// most, its text beside the icon and below it no higher than the icon.
+TEST(BoxLayout, KeepsTheLeastAndMostWidthsAndPlacesTheButtonsAtTheRight)
+{
+    using Box = std::vector<int>;
+    const auto flat = [](const design::BoxLayout &box) {
+        Box all{box.width, box.height};
+        for (const design::PixelRect &r : {box.icon, box.text, box.line, box.ok, box.cancel})
+            all.insert(all.end(), {r.left, r.top, r.width, r.height});
+        return all;
+    };
+    const auto wrappedAt = [](int width) {
+        return [width](int at) {
+            return at == width ? 26 : -1;
+        };
+    };
+    EXPECT_EQ(flat(design::boxLayout(true, 144, {18, 30, 100}, wrappedAt(508))),
+              (Box{540, 148, 0,  0,   0,  0,   16, 16,  508, 26,  16,
+                   52,  508, 30, 291, 98, 112, 34, 412, 98,  112, 34}));
+    EXPECT_EQ(flat(design::boxLayout(false, 96, {13, 20, 900}, wrappedAt(560))),
+              (Box{621, 84, 11, 11,  32, 32, 50, 11, 560, 26, 0,
+                   0,   0,  0,  535, 50, 75, 23, 0,  0,   0,  0}));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "window_page.h"
 
+#include "box.h"
 #include "css_fonts.h"
 #include "design.h"
 
@@ -237,7 +238,9 @@ std::string pageCss()
              "#BoxReply { width: 100%; box-sizing: border-box; }\n"
              "#BoxReply[hidden], #BoxCancel[hidden] { display: none; }\n"
              "#BoxButtons { text-align: right; margin-bottom: 0; }\n"
-             "#BoxButtons button { min-width: 75px; }\n"
+             "#BoxButtons button { min-width: "
+           + number(design::boxMeasures.buttonWidth)
+           + "px; }\n"
              "#Ended { font: "
            + boxFont
            + "; margin: 16px; }\n"
