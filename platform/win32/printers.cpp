@@ -5,6 +5,7 @@
 #include "gdi_report_output.h"
 
 #include "system_library.h"
+#include "typography.h"
 #include "utf16.h"
 
 #include <windows.h>
@@ -15,7 +16,6 @@
 #include <cwchar>
 #include <memory>
 #include <string_view>
-#include <type_traits>
 #include <vector>
 
 namespace platform::win32 {
@@ -23,9 +23,9 @@ namespace platform::win32 {
 namespace {
 
 // The drivers of the printers that print into a file, as Windows names them in every language.
-constexpr std::wstring_view pdfDriver = L"Microsoft Print To PDF";
-constexpr std::wstring_view xpsDriver = L"Microsoft XPS Document Writer v4"; // Windows 8 on
-constexpr std::wstring_view xpsDriverWindows7 = L"Microsoft XPS Document Writer";
+constexpr std::string_view pdfDriver = "Microsoft Print To PDF";
+constexpr std::string_view xpsDriver = "Microsoft XPS Document Writer v4"; // Windows 8 on
+constexpr std::string_view xpsDriverWindows7 = "Microsoft XPS Document Writer";
 
 // A printer that is paused, off line, in error or out of paper would hold a job or lose it.
 constexpr DWORD notReadyStatus = PRINTER_STATUS_PAUSED | PRINTER_STATUS_ERROR
@@ -33,60 +33,33 @@ constexpr DWORD notReadyStatus = PRINTER_STATUS_PAUSED | PRINTER_STATUS_ERROR
                                  | PRINTER_STATUS_PAPER_PROBLEM | PRINTER_STATUS_OFFLINE
                                  | PRINTER_STATUS_NOT_AVAILABLE;
 
-// The spooler's functions, each null where it cannot be found.
-struct Spooler
+// The spooler's function `name`, found the first time a report goes out; null where it is missing.
+template<typename Function>
+Function spooler(const char *name)
 {
-    decltype(&::GetDefaultPrinterW) getDefaultPrinter = nullptr;
-    decltype(&::OpenPrinterW) openPrinter = nullptr;
-    decltype(&::GetPrinterW) getPrinter = nullptr;
-    decltype(&::ClosePrinter) closePrinter = nullptr;
-    decltype(&::EnumPrintersW) enumPrinters = nullptr;
-    decltype(&::SetJobW) setJob = nullptr;
-};
+    return systemFunction<Function>(L"winspool.drv", name);
+}
 
-const Spooler &spooler()
+decltype(&::ClosePrinter) closePrinter()
 {
-    static const Spooler functions = [] {
-        const HMODULE library = systemLibrary(L"winspool.drv");
-        Spooler found;
-        const auto find = [library](const char *name, auto &function) {
-            function = libraryFunction<std::remove_reference_t<decltype(function)>>(library, name);
-        };
-        find("GetDefaultPrinterW", found.getDefaultPrinter);
-        find("OpenPrinterW", found.openPrinter);
-        find("GetPrinterW", found.getPrinter);
-        find("ClosePrinter", found.closePrinter);
-        find("EnumPrintersW", found.enumPrinters);
-        find("SetJobW", found.setJob);
-        return found;
-    }();
-    return functions;
+    static const auto function = spooler<decltype(&::ClosePrinter)>("ClosePrinter");
+    return function;
 }
 
 struct PrinterCloser
 {
-    void operator()(HANDLE printer) const { spooler().closePrinter(printer); }
+    void operator()(HANDLE printer) const { closePrinter()(printer); }
 };
 using PrinterHandle = std::unique_ptr<void, PrinterCloser>;
 
 // The printer `name`, opened; null where it cannot be.
 PrinterHandle openPrinter(std::wstring name)
 {
-    const Spooler &functions = spooler();
+    static const auto open = spooler<decltype(&::OpenPrinterW)>("OpenPrinterW");
     HANDLE opened = nullptr;
-    if (!functions.openPrinter || !functions.closePrinter
-        || !functions.openPrinter(name.data(), &opened, nullptr))
+    if (!open || !closePrinter() || !open(name.data(), &opened, nullptr))
         return nullptr;
     return PrinterHandle(opened);
-}
-
-bool sameName(std::wstring_view a, std::wstring_view b)
-{
-    const auto lower = [](wchar_t c) {
-        return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + (L'a' - L'A')) : c;
-    };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [lower](wchar_t x, wchar_t y) { return lower(x) == lower(y); });
 }
 
 // Whether a printer of this state takes jobs now: not paused, in error, out of paper or off line.
@@ -100,7 +73,7 @@ bool takesJobs(const PRINTER_INFO_2W &info)
 bool isReady(const std::wstring &name)
 {
     const PrinterHandle printer = openPrinter(name);
-    const auto getPrinter = spooler().getPrinter;
+    static const auto getPrinter = spooler<decltype(&::GetPrinterW)>("GetPrinterW");
     DWORD needed = 0;
     if (!printer || !getPrinter)
         return false;
@@ -116,7 +89,7 @@ bool isReady(const std::wstring &name)
 // The local printers and the connections to shared ones.
 std::vector<PrinterEntry> installedPrinters()
 {
-    const auto enumPrinters = spooler().enumPrinters;
+    static const auto enumPrinters = spooler<decltype(&::EnumPrintersW)>("EnumPrintersW");
     if (!enumPrinters)
         return {};
     const DWORD which = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS;
@@ -147,10 +120,11 @@ std::vector<PrinterEntry> installedPrinters()
 std::optional<std::wstring> filePrinter(const std::vector<PrinterEntry> &printers, FileKind kind)
 {
     for (const PrinterEntry &printer : printers) {
-        const bool writes = kind == FileKind::Pdf ? sameName(printer.driver, pdfDriver)
+        const std::string driver = toUtf8(printer.driver);
+        const bool writes = kind == FileKind::Pdf ? design::sameName(driver, pdfDriver)
                             : kind == FileKind::Xps
-                                    ? sameName(printer.driver, xpsDriver)
-                                              || sameName(printer.driver, xpsDriverWindows7)
+                                    ? design::sameName(driver, xpsDriver)
+                                              || design::sameName(driver, xpsDriverWindows7)
                                     : false;
         if (writes && printer.ready)
             return printer.name;
@@ -160,7 +134,8 @@ std::optional<std::wstring> filePrinter(const std::vector<PrinterEntry> &printer
 
 DefaultPrinter GdiReportOutput::defaultPrinter()
 {
-    const auto getDefaultPrinter = spooler().getDefaultPrinter;
+    static const auto getDefaultPrinter
+            = spooler<decltype(&::GetDefaultPrinterW)>("GetDefaultPrinterW");
     if (!getDefaultPrinter)
         return {DefaultPrinter::State::Unreachable, {}};
     DWORD size = 0;
@@ -193,7 +168,7 @@ bool GdiReportOutput::hasFileWriter(FileKind kind)
 
 void cancelJob(const std::wstring &printer, int job)
 {
-    const auto setJob = spooler().setJob;
+    static const auto setJob = spooler<decltype(&::SetJobW)>("SetJobW");
     if (job <= 0 || !setJob)
         return;
     if (const PrinterHandle handle = openPrinter(printer))

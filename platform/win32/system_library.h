@@ -22,4 +22,12 @@ Function libraryFunction(HMODULE library, const char *name)
     return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
 }
 
+// The function `name` of the system folder's DLL `library`, which stays loaded; null where either
+// is missing.
+template<typename Function>
+Function systemFunction(const wchar_t *library, const char *name)
+{
+    return libraryFunction<Function>(systemLibrary(library), name);
+}
+
 } // namespace platform::win32

@@ -31,18 +31,21 @@ inline constexpr std::array<std::string_view, 2> linuxLatinSans{"Liberation Sans
 inline constexpr std::string_view linuxChineseSans = "WenQuanYi Zen Hei";
 inline constexpr std::string_view linuxSong = "AR PL UMing CN";
 
-// Whether `name` is one of the face's names, the case of ASCII letters aside, as font systems
-// match names: "simsun" names songFace.
-constexpr bool names(const Face &face, std::string_view name)
+// Whether two names are the same, the case of ASCII letters aside, as font systems and the
+// Windows spooler match names.
+constexpr bool sameName(std::string_view a, std::string_view b)
 {
     const auto lower = [](char c) {
         return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
     };
-    const auto same = [lower](std::string_view a, std::string_view b) {
-        return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                          [lower](char x, char y) { return lower(x) == lower(y); });
-    };
-    return same(name, face.name) || same(name, face.englishName);
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [lower](char x, char y) { return lower(x) == lower(y); });
+}
+
+// Whether `name` is one of the face's names, by sameName: "simsun" names songFace.
+constexpr bool names(const Face &face, std::string_view name)
+{
+    return sameName(name, face.name) || sameName(name, face.englishName);
 }
 
 // The character set a face is asked for with, where a toolkit asks for one (Win32's lfCharSet).
