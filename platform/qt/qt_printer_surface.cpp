@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The report measured and drawn as a PDF with Qt, printed on the default queue or saved.
+// The report measured and drawn as a PDF with Qt, printed on the default queue through the print
+// plugin, loaded on first use, or saved.
 
 #include "qt_printer_surface.h"
 
 #include "fonts.h"
 #include "line_break.h"
-#include "print_queues.h"
 #include "text.h"
 #include "texts.h"
 #include "units.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -18,6 +19,7 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPluginLoader>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QTextLayout>
@@ -153,6 +155,31 @@ private:
     PrintFont m_fontKey;
     std::optional<Font> m_font;
 };
+
+// The print plugin's system, or null with the reason in `error` when the plugin is missing or does
+// not fit this program. The plugin lies in its lib folder, found from the program's own folder by
+// the same relative path in the installed tree and in the build tree, which is laid out alike.
+PrintQueueSystem *loadPrintQueueSystem(QString *error)
+{
+    const QString path = QDir::cleanPath(
+            QDir(QCoreApplication::applicationDirPath())
+                    .filePath(QStringLiteral(BRANNOCK_MODULE_DIR_FROM_BIN "/")
+                              + QStringLiteral(BRANNOCK_PRINT_QUEUE_MODULE_FILE)));
+    if (!QFileInfo::exists(path)) {
+        *error = QStringLiteral("no print plugin at %1").arg(path);
+        return nullptr;
+    }
+    // Never unloaded: libcups and Qt Print Support keep state that must outlive the job.
+    QPluginLoader loader(path);
+    if (auto *system = qobject_cast<PrintQueueSystem *>(loader.instance()))
+        return system;
+    *error = loader.errorString();
+    if (loader.isLoaded()) {
+        *error = QStringLiteral("%1 is not a print plugin of this version").arg(path);
+        loader.unload();
+    }
+    return nullptr;
+}
 
 std::unique_ptr<PageCanvas> opened(std::unique_ptr<PdfCanvas> canvas)
 {

@@ -9,7 +9,7 @@
 namespace platform::qt {
 
 // The report's printer and files on Qt. A print job is a PDF on the default queue's paper,
-// handed to the queue through the print plugin (print_queues.h), loaded the first time a
+// handed to the queue through the print plugin (print_queue.h), loaded the first time a
 // report is printed; a saved report is a PDF on A4 with half-inch margins, or failing that text.
 // Both measure and draw with Qt's font metrics and text layout on the PDF device.
 class QtReportOutput : public ReportOutput

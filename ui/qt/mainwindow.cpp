@@ -58,25 +58,21 @@ QRect pixelRect(const Control &control)
     return {box.left, box.top, box.width, box.height};
 }
 
-// The window's fonts, built once: each names families that are looked up among the installed
-// ones, which costs a walk over the font database.
-class Fonts
+// The window's fonts by design::Font, built once: each names families that are looked up among
+// the installed ones, which costs a walk over the font database.
+std::array<QFont, design::windowFonts> windowFonts()
 {
-public:
-    Fonts()
-    {
-        for (std::size_t i = 0; i < m_fonts.size(); ++i)
-            m_fonts[i] = platform::qt::fontFor(static_cast<design::Font>(i));
-    }
-    template<typename Control>
-    const QFont &of(const Control &control) const
-    {
-        return m_fonts[static_cast<std::size_t>(design::fontOf(control))];
-    }
+    std::array<QFont, design::windowFonts> fonts;
+    for (std::size_t i = 0; i < fonts.size(); ++i)
+        fonts[i] = platform::qt::fontFor(static_cast<design::Font>(i));
+    return fonts;
+}
 
-private:
-    std::array<QFont, design::windowFonts> m_fonts;
-};
+template<typename Control>
+const QFont &fontOf(const std::array<QFont, design::windowFonts> &fonts, const Control &control)
+{
+    return fonts[static_cast<std::size_t>(design::fontOf(control))];
+}
 
 void name(QWidget *widget, std::string_view controlName)
 {
@@ -107,7 +103,7 @@ MainWindow::MainWindow(QWidget *parent)
     setWindowTitle(toQString(design::windowCaption));
     paint(this, QPalette::Window, design::windowColour);
     setAutoFillBackground(true);
-    const Fonts fonts;
+    const auto fonts = windowFonts();
 
     // Labels and lines first: later siblings are drawn above earlier ones, and fields and
     // buttons must cover the labels' overlapping edges.
@@ -115,7 +111,7 @@ MainWindow::MainWindow(QWidget *parent)
         auto *label = new QLabel(toQString(control.caption), this);
         name(label, control.name);
         label->setGeometry(pixelRect(control.box));
-        label->setFont(fonts.of(control));
+        label->setFont(fontOf(fonts, control));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(false);
         label->setAutoFillBackground(true);
@@ -135,7 +131,7 @@ MainWindow::MainWindow(QWidget *parent)
         auto *edit = new QLineEdit(this);
         name(edit, control.name);
         edit->setGeometry(pixelRect(control.box));
-        edit->setFont(fonts.of(control));
+        edit->setFont(fontOf(fonts, control));
         edit->setMaxLength(design::noLengthLimit);
     }
     for (const design::FieldLabels &names : design::fieldLabels) {
@@ -150,7 +146,7 @@ MainWindow::MainWindow(QWidget *parent)
         auto *button = new QPushButton(toQString(control.caption), this);
         name(button, control.name);
         button->setGeometry(pixelRect(control.box));
-        button->setFont(fonts.of(control));
+        button->setFont(fontOf(fonts, control));
         // Neither is the default nor the cancel button: Enter and Esc in a field click none.
         button->setAutoDefault(false);
         button->setDefault(false);
