@@ -15,6 +15,7 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -83,6 +84,17 @@ public:
     // that fails. Nothing is drawn after it.
     virtual bool finish() = 0;
 };
+
+// A canvas of type Canvas made of `args`, or null where it did not open: where Canvas::isOpen is
+// false, the printer cannot be reached or the file not written.
+template<typename Canvas, typename... Args>
+std::unique_ptr<PageCanvas> openCanvas(Args &&...args)
+{
+    auto canvas = std::make_unique<Canvas>(std::forward<Args>(args)...);
+    if (!canvas->isOpen())
+        return nullptr;
+    return canvas;
+}
 
 // The default printer, as the print system knows it.
 struct DefaultPrinter

@@ -181,13 +181,6 @@ PrintQueueSystem *loadPrintQueueSystem(QString *error)
     return nullptr;
 }
 
-std::unique_ptr<PageCanvas> opened(std::unique_ptr<PdfCanvas> canvas)
-{
-    if (!canvas->isOpen())
-        return nullptr;
-    return canvas;
-}
-
 } // namespace
 
 DefaultPrinter QtReportOutput::defaultPrinter()
@@ -218,11 +211,11 @@ std::unique_ptr<PageCanvas> QtReportOutput::printJob(const std::string &printer)
     job->close();
     const QString queue = toQString(printer);
     PrintQueueSystem *system = m_printSystem;
-    return opened(std::make_unique<PdfCanvas>(
+    return openCanvas<PdfCanvas>(
             job->fileName(), system->defaultPaper(queue),
             [job, system, queue](const QString &path) {
                 return system->submitPdf(queue, path, toQString(adjustment::texts::ProgramName));
-            }));
+            });
 }
 
 LocalTime QtReportOutput::now()
@@ -262,7 +255,7 @@ std::unique_ptr<PageCanvas> QtReportOutput::fileWriter(FileKind kind, const std:
 {
     if (kind != FileKind::Pdf)
         return nullptr;
-    return opened(std::make_unique<PdfCanvas>(toQString(path), QPageSize(QPageSize::A4)));
+    return openCanvas<PdfCanvas>(toQString(path), QPageSize(QPageSize::A4));
 }
 
 bool QtReportOutput::writeFile(const std::string &path, const std::string &content)

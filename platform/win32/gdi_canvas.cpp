@@ -224,25 +224,18 @@ private:
     FontHandle m_font;
 };
 
-std::unique_ptr<PageCanvas> opened(std::unique_ptr<GdiCanvas> canvas)
-{
-    if (!canvas->isOpen())
-        return nullptr;
-    return canvas;
-}
-
 } // namespace
 
 std::unique_ptr<PageCanvas> GdiReportOutput::printJob(const std::string &printer)
 {
-    return opened(std::make_unique<GdiCanvas>(toUtf16(printer), std::wstring()));
+    return openCanvas<GdiCanvas>(toUtf16(printer), std::wstring());
 }
 
 std::unique_ptr<PageCanvas> GdiReportOutput::fileWriter(FileKind kind, const std::string &path)
 {
     // The printer writes the file named in the document's output, with no dialog.
     const std::optional<std::wstring> printer = filePrinterFor(kind);
-    return printer ? opened(std::make_unique<GdiCanvas>(*printer, toUtf16(path))) : nullptr;
+    return printer ? openCanvas<GdiCanvas>(*printer, toUtf16(path)) : nullptr;
 }
 
 } // namespace platform::win32
