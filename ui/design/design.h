@@ -8,7 +8,7 @@
 // control's font, the focus order, the controls' and lines' pixels at a DPI, a field's name for a
 // screen reader. Positions count from the client area's top-left corner and never change.
 // Captions come from texts.h, faces and fonts from typography.h, twips (1/1440 inch) and their
-// pixels from units.h; nothing here knows a toolkit.
+// pixels from units.h; the boxes' layout is in box.h. Nothing here knows a toolkit.
 
 #include "texts.h"
 #include "typography.h"
