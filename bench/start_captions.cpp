@@ -15,8 +15,6 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include <array>
-#include <cstddef>
 
 namespace {
 
@@ -42,21 +40,16 @@ int main(int argc, char *argv[])
     palette.setColor(QPalette::Window, QColor(192, 255, 255));
     window.setPalette(palette);
     window.setAutoFillBackground(true);
-    std::array<QFont, windowFonts> fonts;
-    for (std::size_t i = 0; i < fonts.size(); ++i)
-        fonts[i] = platform::qt::fontFor(static_cast<Font>(i));
-    const auto fontOf = [&fonts](const auto &control) {
-        return fonts[static_cast<std::size_t>(design::fontOf(control))];
-    };
+    const WindowFonts<QFont> fonts([](Font font) { return platform::qt::fontFor(font); });
     for (const Label &control : labels) {
         auto *label = new QLabel(platform::qt::toQString(control.caption), &window);
         label->setGeometry(pixels(control.box));
-        label->setFont(fontOf(control));
+        label->setFont(fonts.of(control));
     }
     for (const Button &control : buttons) {
         auto *button = new QPushButton(platform::qt::toQString(control.caption), &window);
         button->setGeometry(pixels(control.box));
-        button->setFont(fontOf(control));
+        button->setFont(fonts.of(control));
     }
     window.resize(px(openWidth), px(openHeight));
     probe.watch(&window);

@@ -9,8 +9,6 @@
 #include "fonts.h"
 #include "utf16.h"
 
-#include <array>
-#include <cstddef>
 
 namespace {
 
@@ -30,16 +28,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
     HWND window = bench::plainWindow(instance, L"BrannockCaptions");
     if (!window)
         return 1;
-    std::array<platform::win32::FontHandle, design::windowFonts> fonts;
-    for (std::size_t i = 0; i < fonts.size(); ++i)
-        fonts[i] = platform::win32::createFont(static_cast<design::Font>(i), design::logicalDpi);
-    const auto fontOf = [&fonts](const auto &control) {
-        return fonts[static_cast<std::size_t>(design::fontOf(control))].get();
-    };
+    const design::WindowFonts<platform::win32::FontHandle> fonts([](design::Font font) {
+        return platform::win32::createFont(font, design::logicalDpi);
+    });
     for (const design::Label &label : design::labels)
-        caption(window, label.box, label.caption, fontOf(label));
+        caption(window, label.box, label.caption, fonts.of(label).get());
     for (const design::Button &button : design::buttons)
-        caption(window, button.box, button.caption, fontOf(button));
+        caption(window, button.box, button.caption, fonts.of(button).get());
     ShowWindow(window, show);
     bench::reportFirstFrame(window);
     DestroyWindow(window);

@@ -176,6 +176,29 @@ static_assert(std::all_of(labels.begin(), labels.end(),
                       && static_cast<std::size_t>(Font::Standard) < windowFonts,
               "every control's font is one of the window's");
 
+// The window's fonts as a front end makes them, make(font) for each of the first windowFonts in
+// Font's order, once; of(control) is the control's.
+template<typename Made>
+class WindowFonts
+{
+public:
+    WindowFonts() = default; // default-made fonts
+    template<typename Make>
+    explicit WindowFonts(Make make)
+    {
+        for (std::size_t i = 0; i < windowFonts; ++i)
+            m_fonts[i] = make(static_cast<Font>(i));
+    }
+    template<typename Control>
+    const Made &of(const Control &control) const
+    {
+        return m_fonts[static_cast<std::size_t>(fontOf(control))];
+    }
+
+private:
+    std::array<Made, windowFonts> m_fonts;
+};
+
 // A rectangle in pixels: top-left corner and size.
 struct PixelRect
 {

@@ -16,7 +16,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <array>
 #include <cstddef>
 
 namespace ui {
@@ -58,22 +57,6 @@ QRect pixelRect(const Control &control)
     return {box.left, box.top, box.width, box.height};
 }
 
-// The window's fonts by design::Font, built once: each names families that are looked up among
-// the installed ones, which costs a walk over the font database.
-std::array<QFont, design::windowFonts> windowFonts()
-{
-    std::array<QFont, design::windowFonts> fonts;
-    for (std::size_t i = 0; i < fonts.size(); ++i)
-        fonts[i] = platform::qt::fontFor(static_cast<design::Font>(i));
-    return fonts;
-}
-
-template<typename Control>
-const QFont &fontOf(const std::array<QFont, design::windowFonts> &fonts, const Control &control)
-{
-    return fonts[static_cast<std::size_t>(design::fontOf(control))];
-}
-
 void name(QWidget *widget, std::string_view controlName)
 {
     widget->setObjectName(toQString(controlName));
@@ -103,7 +86,10 @@ MainWindow::MainWindow(QWidget *parent)
     setWindowTitle(toQString(design::windowCaption));
     paint(this, QPalette::Window, design::windowColour);
     setAutoFillBackground(true);
-    const auto fonts = windowFonts();
+    // Each font names families that are looked up among the installed ones, a walk over the font
+    // database: they are made once.
+    const design::WindowFonts<QFont> fonts(
+            [](design::Font font) { return platform::qt::fontFor(font); });
 
     // Labels and lines first: later siblings are drawn above earlier ones, and fields and
     // buttons must cover the labels' overlapping edges.
@@ -111,7 +97,7 @@ MainWindow::MainWindow(QWidget *parent)
         auto *label = new QLabel(toQString(control.caption), this);
         name(label, control.name);
         label->setGeometry(pixelRect(control.box));
-        label->setFont(fontOf(fonts, control));
+        label->setFont(fonts.of(control));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(false);
         label->setAutoFillBackground(true);
@@ -131,7 +117,7 @@ MainWindow::MainWindow(QWidget *parent)
         auto *edit = new QLineEdit(this);
         name(edit, control.name);
         edit->setGeometry(pixelRect(control.box));
-        edit->setFont(fontOf(fonts, control));
+        edit->setFont(fonts.of(control));
         edit->setMaxLength(design::noLengthLimit);
     }
     for (const design::FieldLabels &names : design::fieldLabels) {
@@ -146,7 +132,7 @@ MainWindow::MainWindow(QWidget *parent)
         auto *button = new QPushButton(toQString(control.caption), this);
         name(button, control.name);
         button->setGeometry(pixelRect(control.box));
-        button->setFont(fontOf(fonts, control));
+        button->setFont(fonts.of(control));
         // Neither is the default nor the cancel button: Enter and Esc in a field click none.
         button->setAutoDefault(false);
         button->setDefault(false);

@@ -12,6 +12,7 @@
 #include "utf16.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <utility>
 
@@ -153,13 +154,12 @@ void MainWindow::createControls(HINSTANCE instance)
 
 void MainWindow::applyDpi()
 {
-    std::array<platform::win32::FontHandle, design::windowFonts> fonts;
-    for (std::size_t i = 0; i < fonts.size(); ++i)
-        fonts[i] = platform::win32::createFont(static_cast<design::Font>(i), m_dpi);
+    design::WindowFonts<platform::win32::FontHandle> fonts(
+            [this](design::Font font) { return platform::win32::createFont(font, m_dpi); });
     const auto placeAll = [this, &fonts](const auto &controls) {
         for (const auto &each : controls) {
             place(control(each.name), rect(design::pixelRect(each.box, m_dpi)),
-                  fonts[static_cast<std::size_t>(design::fontOf(each))].get());
+                  fonts.of(each).get());
         }
     };
     placeAll(design::fields);

@@ -17,7 +17,6 @@
 
 #include <windows.h>
 
-#include <array>
 #include <memory>
 #include <string_view>
 
@@ -54,7 +53,9 @@ private:
 
     HWND m_window = nullptr;
     int m_dpi = 96;
-    std::array<platform::win32::FontHandle, design::windowFonts> m_fonts; // by design::Font
+    design::WindowFonts<platform::win32::FontHandle> m_fonts{[](design::Font) {
+        return platform::win32::FontHandle();
+    }};
     std::unique_ptr<std::remove_pointer_t<HBRUSH>, platform::win32::GdiObjectDeleter> m_windowBrush;
     std::unique_ptr<std::remove_pointer_t<HBRUSH>, platform::win32::GdiObjectDeleter> m_buttonBrush;
     std::unique_ptr<std::remove_pointer_t<HBRUSH>, platform::win32::GdiObjectDeleter> m_lineBrush;
