@@ -245,37 +245,29 @@ class RefusingQueue : public ::testing::TestWithParam<RefusalCase>
 
 TEST_P(RefusingQueue, SavesTheReportAndSaysPrintingFailed)
 {
+    const Refusal refusal = GetParam().refusal;
     START_PRIVATE_CUPS(cups);
     QString error;
-    switch (GetParam().refusal) {
-    case Refusal::Stopped:
-        ASSERT_TRUE(cups->addDefaultPdfPrinter(queueName, &error)) << error.toStdString();
+    ASSERT_TRUE(refusal == Refusal::DeviceFails ? cups->addDefaultFailingPrinter(queueName, &error)
+                                                : cups->addDefaultPdfPrinter(queueName, &error))
+            << error.toStdString();
+    if (refusal == Refusal::Stopped) {
         ASSERT_TRUE(cups->stopQueue(queueName, &error)) << error.toStdString();
-        break;
-    case Refusal::Rejecting:
-        ASSERT_TRUE(cups->addDefaultPdfPrinter(queueName, &error)) << error.toStdString();
+    } else if (refusal == Refusal::Rejecting) {
         ASSERT_TRUE(cups->rejectJobs(queueName, &error)) << error.toStdString();
-        break;
-    case Refusal::DeviceFails:
-        ASSERT_TRUE(cups->addDefaultFailingPrinter(queueName, &error)) << error.toStdString();
-        break;
-    case Refusal::PluginMissing:
-    case Refusal::NotAPlugin:
-        ASSERT_TRUE(cups->addDefaultPdfPrinter(queueName, &error)) << error.toStdString();
-        break;
     }
     TemporaryHome home;
     ASSERT_TRUE(home.isValid());
     // The window program copied to a tree of its own, where the plugin is missing or is a
     // shared library that is no Qt plugin.
     QString program = QStringLiteral(PRINT_QUEUE_WINDOW_RUN);
-    if (GetParam().refusal == Refusal::PluginMissing || GetParam().refusal == Refusal::NotAPlugin) {
+    if (refusal == Refusal::PluginMissing || refusal == Refusal::NotAPlugin) {
         const QDir bin(home.filePath(QStringLiteral("tree/bin")));
         const QDir plugins(bin.filePath(QStringLiteral(BRANNOCK_MODULE_DIR_FROM_BIN)));
         ASSERT_TRUE(bin.mkpath(plugins.path()));
         program = bin.filePath(QFileInfo(program).fileName());
         ASSERT_TRUE(QFile::copy(QStringLiteral(PRINT_QUEUE_WINDOW_RUN), program));
-        if (GetParam().refusal == Refusal::NotAPlugin) {
+        if (refusal == Refusal::NotAPlugin) {
             ASSERT_TRUE(QFile::copy(
                     QLibraryInfo::path(QLibraryInfo::LibrariesPath)
                             + QStringLiteral("/libQt6Core.so.6"),
