@@ -37,29 +37,27 @@ struct Reply
     const char *returned; // UTF-8
 };
 
-class PromptBox : public ::testing::TestWithParam<Reply>
+// Runs `work` while a zero-interval timer answers the box the way `answer` says.
+template<typename Work>
+void whileAnswering(const std::function<void(QWidget *)> &answer, Work work)
 {
-protected:
-    // Runs `work` while a zero-interval timer answers the box the way `answer` says.
-    template<typename Work>
-    void whileAnswering(const std::function<void(QWidget *)> &answer, Work work)
-    {
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
-            QWidget *modal = QApplication::activeModalWidget();
-            if (modal && modal->isVisible())
-                answer(modal);
-        });
-        poll.start(0);
-        work();
-    }
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal && modal->isVisible())
+            answer(modal);
+    });
+    poll.start(0);
+    work();
+}
 
-    QWidget window;
-};
+class PromptBox : public ::testing::TestWithParam<Reply>
+{};
 
 TEST_P(PromptBox, ReturnsTheLineAsTypedOrEmptyWhenNotConfirmed)
 {
     const Reply &reply = GetParam();
+    QWidget window;
     window.show();
     platform::qt::QtPromptService prompts(&window);
     QString label;
@@ -119,19 +117,17 @@ TEST(MessageBox, ShowsTheTextUnderTheProgramsTitleWithOneButton)
     QString title;
     QString text;
     QStringList buttons;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
-            return;
-        title = box->windowTitle();
-        text = box->text();
-        for (QAbstractButton *button : box->buttons())
-            buttons << button->text();
-        QTest::keyClick(box, Qt::Key_Return);
-    });
-    poll.start(0);
-    prompts.showMessage("打印失败，报告已保存为 PDF 文件：\n/tmp/报告.pdf");
+    whileAnswering(
+            [&](QWidget *modal) {
+                auto *box = qobject_cast<QMessageBox *>(modal);
+                ASSERT_NE(box, nullptr);
+                title = box->windowTitle();
+                text = box->text();
+                for (QAbstractButton *button : box->buttons())
+                    buttons << button->text();
+                QTest::keyClick(box, Qt::Key_Return);
+            },
+            [&] { prompts.showMessage("打印失败，报告已保存为 PDF 文件：\n/tmp/报告.pdf"); });
     EXPECT_EQ(title, QStringLiteral("Brannock"));
     EXPECT_EQ(text, QStringLiteral("打印失败，报告已保存为 PDF 文件：\n/tmp/报告.pdf"));
     EXPECT_EQ(buttons, QStringList{QStringLiteral("确定")});
