@@ -170,9 +170,9 @@ TEST(Run, ThreeReentriesAskC1ThenC2ThreeTimes)
 struct EchoCase
 {
     const char *name;
-    Lines replies;
     Field field;
     std::string shown;
+    Lines replies;
 };
 
 class Echo : public testing::TestWithParam<EchoCase>
@@ -193,24 +193,22 @@ TEST_P(Echo, FieldShowsTheValueInItsOwnForm)
     EXPECT_EQ(platform.logOf(prefix).front(), GetParam().shown);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-        Values, Echo,
-        testing::Values(
-                EchoCase{"DistanceDropsTrailingZeros", zeroPointRoute("9", "12.50", "1"),
-                         Field::Text3, "  12.5"},
-                EchoCase{"HeightDifferenceDropsTrailingZeros", zeroPointRoute("9", "5", "-0.750"),
-                         Field::Text4, " -0.75"},
-                EchoCase{"HaAsTyped", zeroPointRoute("100.0", "5", "1"), Field::Text1, " 100.0"},
-                EchoCase{"HaFullWidthAsTyped", zeroPointRoute("\uFF19\u3002\uFF15", "5", "1"),
-                         Field::Text1, " \uFF19\u3002\uFF15"},
-                EchoCase{"DistanceFullWidthAsNumber", zeroPointRoute("9", "\uFF11\uFF12", "1"),
-                         Field::Text3, "  12"},
-                EchoCase{"CountInExponentForm",
-                         {"1e0", "9", "", "10", "", "A", "P", "5", "", "1", "", "B", "5", "", "0",
-                          "", "", "", ""},
-                         Field::Text5,
-                         "  附合水准路线共有1个待定点"}),
-        RowName());
+const EchoCase echoes[] = {
+        {"DistanceDropsTrailingZeros", Field::Text3, "  12.5", zeroPointRoute("9", "12.50", "1")},
+        {"HeightDifferenceDropsTrailingZeros", Field::Text4, " -0.75",
+         zeroPointRoute("9", "5", "-0.750")},
+        {"HaAsTyped", Field::Text1, " 100.0", zeroPointRoute("100.0", "5", "1")},
+        {"HaFullWidthAsTyped", Field::Text1, " \uFF19\u3002\uFF15",
+         zeroPointRoute("\uFF19\u3002\uFF15", "5", "1")},
+        {"DistanceFullWidthAsNumber", Field::Text3, "  12",
+         zeroPointRoute("9", "\uFF11\uFF12", "1")},
+        {"CountInExponentForm",
+         Field::Text5,
+         "  附合水准路线共有1个待定点",
+         {"1e0", "9", "", "10", "", "A", "P", "5", "", "1", "", "B", "5", "", "0", "", "", "", ""}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Values, Echo, testing::ValuesIn(echoes), RowName());
 
 TEST(Run, ClosingPointNameNeverReachesText9)
 {
