@@ -86,10 +86,15 @@ WindowRun runWindow(const QString &route, const QString &cupsServer, const Tempo
     return run;
 }
 
-// The message's two lines; the second names a file or folder.
+// The example run's one message, as its lines (two: the second names a file or folder); none, and
+// a failure, unless the run ended by itself after the example's 21 prompts with one message.
 QStringList messageLines(const WindowRun &run)
 {
-    return run.messages.size() == 1 ? run.messages.first().split(QLatin1Char('\n')) : QStringList();
+    EXPECT_TRUE(run.ended) << run.output.toStdString();
+    EXPECT_EQ(run.prompts, 21);
+    EXPECT_EQ(run.messages.size(), 1) << run.messages.join(QLatin1Char('|')).toStdString();
+    return run.ended && run.messages.size() == 1 ? run.messages.first().split(QLatin1Char('\n'))
+                                                 : QStringList();
 }
 
 // Starts a private scheduler for the test, or skips the test with the reason.
@@ -210,10 +215,8 @@ TEST_P(NoPrinter, SavesTheReportInTheDocumentsFolderAndSaysSo)
     const WindowRun run
             = runWindow(QStringLiteral("example"), cups ? cups->server() : home.noScheduler(), home,
                         exampleTimeoutMs);
-    ASSERT_TRUE(run.ended) << run.output.toStdString();
-    EXPECT_EQ(run.prompts, 21);
     const QStringList message = messageLines(run);
-    ASSERT_EQ(message.size(), 2) << run.messages.join(QLatin1Char('|')).toStdString();
+    ASSERT_EQ(message.size(), 2) << message.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(message[0], q(texts::SavedNoPrinter));
     kit::expectSavedExample(message[1], documents);
     if (cups) {
@@ -277,10 +280,8 @@ TEST_P(RefusingQueue, SavesTheReportAndSaysPrintingFailed)
 
     const WindowRun run = runWindow(QStringLiteral("example"), cups->server(), home,
                                     exampleTimeoutMs, {program});
-    ASSERT_TRUE(run.ended) << run.output.toStdString();
-    EXPECT_EQ(run.prompts, 21);
     const QStringList message = messageLines(run);
-    ASSERT_EQ(message.size(), 2) << run.messages.join(QLatin1Char('|')).toStdString()
+    ASSERT_EQ(message.size(), 2) << message.join(QLatin1Char('|')).toStdString()
                                  << "; jobs left waiting: "
                                  << ::testing::PrintToString(
                                             cups->jobIds(QStringLiteral("not-completed")))
@@ -331,10 +332,8 @@ TEST_P(UnwritableDocuments, SaysNothingCouldBeSavedAndTheRunEnds)
 
     const WindowRun run
             = runWindow(QStringLiteral("example"), home.noScheduler(), home, exampleTimeoutMs);
-    ASSERT_TRUE(run.ended) << run.output.toStdString();
-    EXPECT_EQ(run.prompts, 21);
     const QStringList message = messageLines(run);
-    ASSERT_EQ(message.size(), 2) << run.messages.join(QLatin1Char('|')).toStdString();
+    ASSERT_EQ(message.size(), 2) << message.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(message[0], q(texts::NotSavedNoPrinter));
     EXPECT_EQ(message[1], q(texts::FolderNotWritable) + documents);
     // The file in the way is left as it was.
@@ -383,9 +382,8 @@ TEST_P(TakenName, TakesTheNextFreeSuffixAndOverwritesNothing)
 
     const WindowRun run
             = runWindow(QStringLiteral("example"), home.noScheduler(), home, exampleTimeoutMs);
-    ASSERT_TRUE(run.ended) << run.output.toStdString();
     const QStringList message = messageLines(run);
-    ASSERT_EQ(message.size(), 2) << run.messages.join(QLatin1Char('|')).toStdString();
+    ASSERT_EQ(message.size(), 2) << message.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(message[0], q(texts::SavedNoPrinter));
     const QString saved = QFileInfo(message[1]).fileName();
     EXPECT_TRUE(saved.endsWith(QString::fromLatin1(taken.expectedSuffix) + QStringLiteral(".pdf")))
