@@ -86,6 +86,10 @@ PrintOperation size(double points)
 {
     return {Kind::FontSize, 0, 0, points, {}, {}};
 }
+PrintOperation font(const std::string &name)
+{
+    return {Kind::FontName, 0, 0, 0, name, {}};
+}
 PrintOperation line(std::optional<int> column, const std::string &text)
 {
     return {Kind::Line, 0, 0, 0, text, column};
@@ -143,10 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
                            "0,1192 a | 0,1192 b"},
                 LayoutCase{"FontChangesColumnsAndSpacing",
                            {0, 0, 9000, 9000},
-                           {{Kind::FontName, 0, 0, 0, "Other", {}},
-                            size(20),
-                            line(3, "x"),
-                            line({}, "y")},
+                           {font("Other"), size(20), line(3, "x"), line({}, "y")},
                            "400,320 Other:x; 0,820 Other:y"}),
         RowName());
 
@@ -285,8 +286,14 @@ using platform::FileKind;
 using State = platform::DefaultPrinter::State;
 using Printing = PrintOutcome::Printing;
 using Saving = PrintOutcome::Saving;
-const std::string kSaved = "/docs/Brannock-20260105-070809.pdf";
-const Files kTaken = {{kSaved, "taken"}, {"/docs/Brannock-20260105-070809-2.pdf", "taken"}};
+const std::string kStem = "/docs/Brannock-20260105-070809";
+const std::string kSaved = kStem + ".pdf";
+const Files kTaken = {{kSaved, "taken"}, {kStem + "-2.pdf", "taken"}};
+// The file writers a platform may have.
+const std::vector<FileKind> kEveryWriter = {FileKind::Pdf, FileKind::Xps, FileKind::Text};
+const std::vector<FileKind> kPdfOnly = {FileKind::Pdf};
+const std::vector<FileKind> kXpsAndText = {FileKind::Xps, FileKind::Text};
+const std::vector<FileKind> kTextOnly = {FileKind::Text};
 
 struct DeliveryCase
 {
@@ -296,9 +303,8 @@ struct DeliveryCase
     Printing printing;
     Saving saving;
     std::string path;
-    platform::FileKind kind = platform::FileKind::Pdf; // of the outcome
-    std::vector<platform::FileKind> writers
-            = {platform::FileKind::Pdf, platform::FileKind::Xps, platform::FileKind::Text};
+    FileKind kind = FileKind::Pdf; // of the outcome
+    std::vector<FileKind> writers = kEveryWriter;
 };
 
 class Delivery : public testing::TestWithParam<DeliveryCase>
@@ -342,45 +348,29 @@ INSTANTIATE_TEST_SUITE_P(
                         DeliveryCase{"JobFails", State::Ready, JobFails, Printing::Failed,
                                      Saving::Saved, kSaved},
                         DeliveryCase{"NamesTaken", State::None, NamesTaken, Printing::NoPrinter,
-                                     Saving::Saved, "/docs/Brannock-20260105-070809-3.pdf"},
+                                     Saving::Saved, kStem + "-3.pdf"},
                         DeliveryCase{"FolderUnusableAfterFailure", State::Unreachable,
                                      FolderUnusable, Printing::Failed, Saving::FolderNotWritable,
                                      "/docs"},
                         DeliveryCase{"FileCannotBeMade", State::None, CreationFails,
                                      Printing::NoPrinter, Saving::FileNotWritable, kSaved},
-                        DeliveryCase{"PartialFileRemoved",
-                                     State::Ready,
-                                     JobFails | WritingFails,
-                                     Printing::Failed,
-                                     Saving::FileNotWritable,
-                                     kSaved,
-                                     FileKind::Pdf,
-                                     {FileKind::Pdf}},
-                        DeliveryCase{"SavedAsXps",
-                                     State::None,
-                                     NoFault,
-                                     Printing::NoPrinter,
-                                     Saving::Saved,
-                                     "/docs/Brannock-20260105-070809.xps",
-                                     FileKind::Xps,
-                                     {FileKind::Xps, FileKind::Text}},
+                        DeliveryCase{"PartialFileRemoved", State::Ready, JobFails | WritingFails,
+                                     Printing::Failed, Saving::FileNotWritable, kSaved,
+                                     FileKind::Pdf, kPdfOnly},
+                        DeliveryCase{"SavedAsXps", State::None, NoFault, Printing::NoPrinter,
+                                     Saving::Saved, kStem + ".xps", FileKind::Xps, kXpsAndText},
                         // Names taken by reports of another kind do not block a text file's.
-                        DeliveryCase{"SavedAsTextBesidePdfs",
-                                     State::Ready,
-                                     JobFails | NamesTaken,
-                                     Printing::Failed,
-                                     Saving::Saved,
-                                     "/docs/Brannock-20260105-070809.txt",
-                                     FileKind::Text,
-                                     {FileKind::Text}},
-                        // A PDF that its writer never completes is removed; the text file's
-                        // writer comes next, not the XPS printer, under a name of its own kind.
+                        DeliveryCase{"SavedAsTextBesidePdfs", State::Ready, JobFails | NamesTaken,
+                                     Printing::Failed, Saving::Saved, kStem + ".txt",
+                                     FileKind::Text, kTextOnly},
+                        // A PDF that its writer never completes is removed; the text file's writer
+                        // comes next, not the XPS printer, under a name of its own kind.
                         DeliveryCase{"PdfFailsTextSaved", State::None, PdfFails | NamesTaken,
-                                     Printing::NoPrinter, Saving::Saved,
-                                     "/docs/Brannock-20260105-070809.txt", FileKind::Text},
+                                     Printing::NoPrinter, Saving::Saved, kStem + ".txt",
+                                     FileKind::Text},
                         DeliveryCase{"EveryWriterFails", State::None, PdfFails | WritingFails,
-                                     Printing::NoPrinter, Saving::FileNotWritable,
-                                     "/docs/Brannock-20260105-070809.txt", FileKind::Text},
+                                     Printing::NoPrinter, Saving::FileNotWritable, kStem + ".txt",
+                                     FileKind::Text},
                         // No file was made: the outcome names the folder, not a taken name.
                         DeliveryCase{"EveryNameTaken", State::None, EveryNameTaken,
                                      Printing::NoPrinter, Saving::NoFreeName, "/docs"},
@@ -392,7 +382,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(RunStarter, StartsNoRunInsideARunAndDropsOneTheProgramEnds)
 {
     platform::ScriptedPlatform scripted;
-    FakeOutput output(State::None, NoFault, {FileKind::Text});
+    FakeOutput output(State::None, NoFault, kTextOnly);
     adjustment::RunStarter starter;
     int boxes = 0;
     scripted.setResponder([&](const std::string &) -> std::string {

@@ -7,13 +7,13 @@
 
 #include "routes.h"
 #include "row_name.h"
+#include "run_checks.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-using adjustment::performRun;
 using adjustment::RunEnd;
 using platform::Field;
 using platform::ScriptedPlatform;
@@ -33,8 +33,7 @@ const Lines kExampleReplies = kit::exampleRoute().replies;
 TEST(Run, ExampleRouteAsksWritesStepsAndPrintsInOrder)
 {
     ScriptedPlatform platform(kExampleReplies);
-    auto services = platform.services();
-    ASSERT_EQ(performRun(services), RunEnd::Completed);
+    ASSERT_EQ(kit::runScript(platform), RunEnd::Completed);
 
     const Lines expected = {
             ask(texts::P1),
@@ -100,8 +99,7 @@ TEST(Run, ExampleRouteAsksWritesStepsAndPrintsInOrder)
 TEST(Run, PromptTextsAreExact)
 {
     ScriptedPlatform platform(kExampleReplies);
-    auto services = platform.services();
-    performRun(services);
+    kit::runScript(platform);
     const Lines prompts = platform.logOf("ask: ");
     ASSERT_EQ(prompts.size(), 21u);
     EXPECT_EQ(prompts[0], "请输入待定点的点数 N  : (不包括闭合点在内)");
@@ -136,8 +134,7 @@ TEST(Run, PromptTextsAreExact)
 TEST(Run, NoPointsToDetermineIsOneSegmentFromAToB)
 {
     ScriptedPlatform platform({"0", "100", "", "101", "", "A", "B", "50", "", "1.004", "", "", ""});
-    auto services = platform.services();
-    ASSERT_EQ(performRun(services), RunEnd::Completed);
+    ASSERT_EQ(kit::runScript(platform), RunEnd::Completed);
     const Lines expectedPrompts = {texts::P1.data(),           texts::P2.data(),
                                    texts::ConfirmHa.c1.data(), texts::P3.data(),
                                    texts::ConfirmHb.c1.data(), texts::P4.data(),
@@ -159,8 +156,7 @@ TEST(Run, ThreeReentriesAskC1ThenC2ThreeTimes)
 {
     ScriptedPlatform platform({"0", "5", "0", "6", "0", "7", "0", "8", "", "6", "", "A", "B", "10",
                                "", "1", "", "", ""});
-    auto services = platform.services();
-    ASSERT_EQ(performRun(services), RunEnd::Completed);
+    ASSERT_EQ(kit::runScript(platform), RunEnd::Completed);
     const Lines prompts = platform.logOf("ask: ");
     const Lines expected
             = {texts::P2.data(),           texts::ConfirmHa.c1.data(), texts::ConfirmHa.r.data(),
@@ -174,9 +170,9 @@ TEST(Run, ThreeReentriesAskC1ThenC2ThreeTimes)
 struct EchoCase
 {
     const char *name;
-    Lines replies;
     Field field;
     std::string shown;
+    Lines replies;
 };
 
 class Echo : public testing::TestWithParam<EchoCase>
@@ -192,37 +188,33 @@ Lines zeroPointRoute(const std::string &ha, const std::string &s, const std::str
 TEST_P(Echo, FieldShowsTheValueInItsOwnForm)
 {
     ScriptedPlatform platform(GetParam().replies);
-    auto services = platform.services();
-    ASSERT_EQ(performRun(services), RunEnd::Completed);
+    ASSERT_EQ(kit::runScript(platform), RunEnd::Completed);
     const std::string prefix = std::string(platform::fieldName(GetParam().field)) + "=";
     EXPECT_EQ(platform.logOf(prefix).front(), GetParam().shown);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-        Values, Echo,
-        testing::Values(
-                EchoCase{"DistanceDropsTrailingZeros", zeroPointRoute("9", "12.50", "1"),
-                         Field::Text3, "  12.5"},
-                EchoCase{"HeightDifferenceDropsTrailingZeros", zeroPointRoute("9", "5", "-0.750"),
-                         Field::Text4, " -0.75"},
-                EchoCase{"HaAsTyped", zeroPointRoute("100.0", "5", "1"), Field::Text1, " 100.0"},
-                EchoCase{"HaFullWidthAsTyped", zeroPointRoute("\uFF19\u3002\uFF15", "5", "1"),
-                         Field::Text1, " \uFF19\u3002\uFF15"},
-                EchoCase{"DistanceFullWidthAsNumber", zeroPointRoute("9", "\uFF11\uFF12", "1"),
-                         Field::Text3, "  12"},
-                EchoCase{"CountInExponentForm",
-                         {"1e0", "9", "", "10", "", "A", "P", "5", "", "1", "", "B", "5", "", "0",
-                          "", "", "", ""},
-                         Field::Text5,
-                         "  附合水准路线共有1个待定点"}),
-        RowName());
+const EchoCase echoes[] = {
+        {"DistanceDropsTrailingZeros", Field::Text3, "  12.5", zeroPointRoute("9", "12.50", "1")},
+        {"HeightDifferenceDropsTrailingZeros", Field::Text4, " -0.75",
+         zeroPointRoute("9", "5", "-0.750")},
+        {"HaAsTyped", Field::Text1, " 100.0", zeroPointRoute("100.0", "5", "1")},
+        {"HaFullWidthAsTyped", Field::Text1, " \uFF19\u3002\uFF15",
+         zeroPointRoute("\uFF19\u3002\uFF15", "5", "1")},
+        {"DistanceFullWidthAsNumber", Field::Text3, "  12",
+         zeroPointRoute("9", "\uFF11\uFF12", "1")},
+        {"CountInExponentForm",
+         Field::Text5,
+         "  附合水准路线共有1个待定点",
+         {"1e0", "9", "", "10", "", "A", "P", "5", "", "1", "", "B", "5", "", "0", "", "", "", ""}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Values, Echo, testing::ValuesIn(echoes), RowName());
 
 TEST(Run, ClosingPointNameNeverReachesText9)
 {
     ScriptedPlatform platform({"2", "0", "", "0", "",  "A", "P1", "1", "", "0", "", "P2", "1",
                                "",  "0", "", "B", "1", "",  "0",  "",  "", "",  "", ""});
-    auto services = platform.services();
-    ASSERT_EQ(performRun(services), RunEnd::Completed);
+    ASSERT_EQ(kit::runScript(platform), RunEnd::Completed);
     EXPECT_EQ(platform.logOf("Text9="), (Lines{" P1", " P2"}));
     EXPECT_EQ(platform.fieldText(Field::Text6), "  B");
 }
@@ -231,8 +223,7 @@ TEST(Run, ReportPrintsNegativeClosureAndEmptyNames)
 {
     // Measured 0.988 m between benchmarks 1 m apart: fh = -0.012 m.
     ScriptedPlatform platform(zeroPointRoute("9", "100", "0.988", "", ""));
-    auto services = platform.services();
-    ASSERT_EQ(performRun(services), RunEnd::Completed);
+    ASSERT_EQ(kit::runScript(platform), RunEnd::Completed);
     EXPECT_EQ(platform.fieldText(Field::Text8), "-12毫米");
     EXPECT_EQ(platform.fieldText(Field::Text6), "  ");
     EXPECT_EQ(platform.printedLines(), (Lines{"Tarnovel", "", "起始点 高程  :   Ha=9.000 米",
@@ -256,8 +247,7 @@ TEST_P(KnownElevationTie, PrintsTheSameInTheHeaderAndTheList)
 {
     const std::string &typed = GetParam().typed;
     ScriptedPlatform platform({"0", typed, "", typed, "", "A", "B", "10", "", "0", "", "", ""});
-    auto services = platform.services();
-    ASSERT_EQ(performRun(services), RunEnd::Completed);
+    ASSERT_EQ(kit::runScript(platform), RunEnd::Completed);
     const Lines &lines = platform.printedLines();
     ASSERT_EQ(lines.size(), 9u);
     const std::string value = GetParam().printed + " 米";

@@ -51,31 +51,6 @@ const QString Abandon = q(texts::AbandonQuestion);
 const QString Step = q(texts::StepPrompt);
 const QString Summary1 = q(texts::routeSummary("1"));
 
-Reply type(const QString &prompt, const QString &text)
-{
-    return {prompt, Act::Type, text};
-}
-Reply enter(const QString &prompt)
-{
-    return {prompt, Act::Type, QString()};
-}
-Reply paste(const QString &prompt, const QString &text)
-{
-    return {prompt, Act::Paste, text};
-}
-Reply cancel(const QString &prompt)
-{
-    return {prompt, Act::Cancel, QString()};
-}
-Reply escape(const QString &prompt)
-{
-    return {prompt, Act::Escape, QString()};
-}
-Reply frame(const QString &prompt)
-{
-    return {prompt, Act::Frame, QString()};
-}
-
 constexpr qsizetype hugeLength = 100000;
 
 QString huge(QStringView unit)
@@ -108,8 +83,28 @@ struct Scenario
     QStringList report; // the saved PDF's lines; empty when abandoned
 };
 
+// What the user does at a prompt, as the scenarios spell it.
+struct User
+{
+    static Reply type(const QString &prompt, const QString &text)
+    {
+        return {prompt, Act::Type, text};
+    }
+    static Reply enter(const QString &prompt) { return {prompt, Act::Type, QString()}; }
+    static Reply paste(const QString &prompt, const QString &text)
+    {
+        return {prompt, Act::Paste, text};
+    }
+    static Reply cancel(const QString &prompt) { return {prompt, Act::Cancel, QString()}; }
+    static Reply escape(const QString &prompt) { return {prompt, Act::Escape, QString()}; }
+    static Reply frame(const QString &prompt) { return {prompt, Act::Frame, QString()}; }
+
+    static std::vector<Reply> plainRouteUpToTheLastHeightDifference();
+    static std::vector<Scenario> scenarios();
+};
+
 // The prompts of the route up to the last height difference, answered plainly.
-std::vector<Reply> plainRouteUpToTheLastHeightDifference()
+std::vector<Reply> User::plainRouteUpToTheLastHeightDifference()
 {
     return {type(P1, QStringLiteral("1")),          type(P2, QStringLiteral("10")),
             enter(q(texts::ConfirmHa.c1)),          type(P3, QStringLiteral("10.5")),
@@ -126,7 +121,7 @@ std::vector<Reply> followedBy(std::vector<Reply> replies, const std::vector<Repl
     return replies;
 }
 
-std::vector<Scenario> scenarios()
+std::vector<Scenario> User::scenarios()
 {
     const QString again1 = again(texts::NotANumber, P1);
     return {
@@ -385,7 +380,8 @@ protected:
                 << "no repaint";
 
         const QStringList shownBefore = fields();
-        PromptAnswerer next(std::vector<Reply>{escape(P1), type(Abandon, QStringLiteral("0"))});
+        PromptAnswerer next(
+                std::vector<Reply>{User::escape(P1), User::type(Abandon, QStringLiteral("0"))});
         clickCommand1();
         EXPECT_TRUE(next.answeredAll()) << "the next run never asked: " << shown(next.nextPrompt());
         EXPECT_TRUE(next.messages.isEmpty());
@@ -420,6 +416,7 @@ void PrintTo(const Scenario &scenario, std::ostream *out)
     *out << scenario.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Hostile, HostileReplies, ::testing::ValuesIn(scenarios()), RowName());
+INSTANTIATE_TEST_SUITE_P(Hostile, HostileReplies, ::testing::ValuesIn(User::scenarios()),
+                         RowName());
 
 } // namespace

@@ -25,39 +25,39 @@
 
 namespace {
 
+// An xcb reply, freed when it goes.
+template<class Reply>
+std::unique_ptr<Reply, decltype(&std::free)> owned(Reply *reply)
+{
+    return {reply, &std::free};
+}
+
 xcb_atom_t atom(xcb_connection_t *connection, const char *name)
 {
-    std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
-            xcb_intern_atom_reply(connection,
-                                  xcb_intern_atom(connection, 0, uint16_t(std::strlen(name)), name),
-                                  nullptr),
-            &std::free);
+    const auto reply = owned(xcb_intern_atom_reply(
+            connection, xcb_intern_atom(connection, 0, uint16_t(std::strlen(name)), name),
+            nullptr));
     return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 
 // The mapped top-level window titled `title`, or XCB_WINDOW_NONE.
 xcb_window_t findWindow(xcb_connection_t *connection, xcb_window_t root, const std::string &title)
 {
-    std::unique_ptr<xcb_query_tree_reply_t, decltype(&std::free)> tree(
-            xcb_query_tree_reply(connection, xcb_query_tree(connection, root), nullptr),
-            &std::free);
+    const auto tree
+            = owned(xcb_query_tree_reply(connection, xcb_query_tree(connection, root), nullptr));
     if (!tree)
         return XCB_WINDOW_NONE;
     const xcb_window_t *children = xcb_query_tree_children(tree.get());
     for (int i = 0; i < xcb_query_tree_children_length(tree.get()); ++i) {
-        std::unique_ptr<xcb_get_window_attributes_reply_t, decltype(&std::free)> attributes(
-                xcb_get_window_attributes_reply(
-                        connection, xcb_get_window_attributes(connection, children[i]), nullptr),
-                &std::free);
+        const auto attributes = owned(xcb_get_window_attributes_reply(
+                connection, xcb_get_window_attributes(connection, children[i]), nullptr));
         if (!attributes || attributes->map_state != XCB_MAP_STATE_VIEWABLE)
             continue;
-        std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> name(
-                xcb_get_property_reply(connection,
-                                       xcb_get_property(connection, 0, children[i],
-                                                        XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY,
-                                                        0, 256),
-                                       nullptr),
-                &std::free);
+        const auto name = owned(xcb_get_property_reply(
+                connection,
+                xcb_get_property(connection, 0, children[i], XCB_ATOM_WM_NAME,
+                                 XCB_GET_PROPERTY_TYPE_ANY, 0, 256),
+                nullptr));
         if (!name)
             continue;
         const auto *text = static_cast<const char *>(xcb_get_property_value(name.get()));
@@ -151,12 +151,10 @@ TEST_P(ProgramEnd, EndsTheProcessAtOnceWithStatusZero)
     // Repeated until the program ends, in case the first one comes before it is ready.
     for (int attempt = 0; attempt < 10 && program.state() != QProcess::NotRunning; ++attempt) {
         if (GetParam().command2Click) {
-            std::unique_ptr<xcb_translate_coordinates_reply_t, decltype(&std::free)> place(
-                    xcb_translate_coordinates_reply(
-                            connection,
-                            xcb_translate_coordinates(connection, window, root, buttonX, buttonY),
-                            nullptr),
-                    &std::free);
+            const auto place = owned(xcb_translate_coordinates_reply(
+                    connection,
+                    xcb_translate_coordinates(connection, window, root, buttonX, buttonY),
+                    nullptr));
             ASSERT_TRUE(place);
             xcb_test_fake_input(connection, XCB_MOTION_NOTIFY, 0, XCB_CURRENT_TIME, root,
                                 place->dst_x, place->dst_y, 0);
@@ -191,13 +189,11 @@ INSTANTIATE_TEST_SUITE_P(Endings, ProgramEnd,
 int darkPixels(xcb_connection_t *connection, xcb_window_t window, int x, int y, int width,
                int height)
 {
-    std::unique_ptr<xcb_get_image_reply_t, decltype(&std::free)> image(
-            xcb_get_image_reply(connection,
-                                xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, window,
-                                              int16_t(x), int16_t(y), uint16_t(width),
-                                              uint16_t(height), ~0u),
-                                nullptr),
-            &std::free);
+    const auto image = owned(xcb_get_image_reply(
+            connection,
+            xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, window, int16_t(x), int16_t(y),
+                          uint16_t(width), uint16_t(height), ~0u),
+            nullptr));
     if (!image)
         return -1;
     // 24-bit depth comes as 32 bits a pixel, blue first.

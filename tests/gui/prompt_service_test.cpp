@@ -8,10 +8,8 @@
 #include "mainwindow.h"
 #include "qt_prompt_service.h"
 
-#include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QLabel>
-#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 
@@ -27,86 +25,62 @@
 
 namespace {
 
-enum class Close { Enter, CancelButton, Escape, Frame };
-
-struct Reply
+// A line typed into the box and how the box is closed (prompt_answerer.h: a box dismissed
+// holds "12"), and what the prompt service hands back.
+struct Typed
 {
     const char *name;
     const char *typed; // UTF-8
-    Close close;
+    Act close;
     const char *returned; // UTF-8
 };
 
-class PromptBox : public ::testing::TestWithParam<Reply>
+// Runs `work` while a zero-interval timer answers the box the way `answer` says.
+template<typename Work>
+void whileAnswering(const std::function<void(QWidget *)> &answer, Work work)
 {
-protected:
-    // Runs `work` while a zero-interval timer answers the box the way `answer` says.
-    template<typename Work>
-    void whileAnswering(const std::function<void(QWidget *)> &answer, Work work)
-    {
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
-            QWidget *modal = QApplication::activeModalWidget();
-            if (modal && modal->isVisible())
-                answer(modal);
-        });
-        poll.start(0);
-        work();
-    }
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal && modal->isVisible())
+            answer(modal);
+    });
+    poll.start(0);
+    work();
+}
 
-    QWidget window;
-};
+class PromptBox : public ::testing::TestWithParam<Typed>
+{};
 
 TEST_P(PromptBox, ReturnsTheLineAsTypedOrEmptyWhenNotConfirmed)
 {
-    const Reply &reply = GetParam();
+    const Typed &typed = GetParam();
+    QWidget window;
     window.show();
     platform::qt::QtPromptService prompts(&window);
-    QString label;
+    const QString label = QStringLiteral("请输入高差 DH  :");
+    PromptAnswerer answerer(
+            std::vector<Reply>{{label, typed.close, QString::fromUtf8(typed.typed)}});
     bool wrapped = false;
-    std::string returned;
-    whileAnswering(
-            [&](QWidget *modal) {
-                auto *dialog = qobject_cast<QInputDialog *>(modal);
-                ASSERT_NE(dialog, nullptr);
-                label = dialog->labelText();
-                for (QLabel *child : dialog->findChildren<QLabel *>())
-                    wrapped = wrapped || child->wordWrap();
-                auto *edit = dialog->findChild<QLineEdit *>();
-                typeText(edit, QString::fromUtf8(reply.typed));
-                switch (reply.close) {
-                case Close::Enter:
-                    QTest::keyClick(edit, Qt::Key_Return);
-                    break;
-                case Close::Escape:
-                    QTest::keyClick(edit, Qt::Key_Escape);
-                    break;
-                case Close::Frame:
-                    dialog->close();
-                    break;
-                case Close::CancelButton:
-                    dialog->findChild<QDialogButtonBox *>()
-                            ->button(QDialogButtonBox::Cancel)
-                            ->click();
-                    break;
-                }
-            },
-            [&] { returned = prompts.inputBox("请输入高差 DH  :"); });
-    EXPECT_EQ(label, QStringLiteral("请输入高差 DH  :"));
+    answerer.onPrompt = [&](int, QInputDialog *dialog) {
+        for (QLabel *child : dialog->findChildren<QLabel *>())
+            wrapped = wrapped || child->wordWrap();
+    };
+    EXPECT_EQ(prompts.inputBox(label.toStdString()), std::string(typed.returned));
+    EXPECT_TRUE(answerer.answeredAll());
     EXPECT_TRUE(wrapped);
-    EXPECT_EQ(returned, std::string(reply.returned));
 }
 
-const Reply replies[] = {
-        {"DigitsWithEnter", "10.5", Close::Enter, "10.5"},
-        {"BlanksOnlyKept", "   ", Close::Enter, "   "},
-        {"BlanksAroundKept", " 0.31 ", Close::Enter, " 0.31 "},
-        {"FullWidthDigitsNotConverted", "１２．５", Close::Enter, "１２．５"},
-        {"ChineseName", "水准点甲", Close::Enter, "水准点甲"},
-        {"EmptyLineWithEnter", "", Close::Enter, ""},
-        {"CancelButtonGivesEmpty", "120", Close::CancelButton, ""},
-        {"EscapeGivesEmpty", "120", Close::Escape, ""},
-        {"FrameCloseGivesEmpty", "120", Close::Frame, ""},
+const Typed replies[] = {
+        {"DigitsWithEnter", "10.5", Act::Type, "10.5"},
+        {"BlanksOnlyKept", "   ", Act::Type, "   "},
+        {"BlanksAroundKept", " 0.31 ", Act::Type, " 0.31 "},
+        {"FullWidthDigitsNotConverted", "１２．５", Act::Type, "１２．５"},
+        {"ChineseName", "水准点甲", Act::Type, "水准点甲"},
+        {"EmptyLineWithEnter", "", Act::Type, ""},
+        {"CancelButtonGivesEmpty", "", Act::Cancel, ""},
+        {"EscapeGivesEmpty", "", Act::Escape, ""},
+        {"FrameCloseGivesEmpty", "", Act::Frame, ""},
 };
 
 INSTANTIATE_TEST_SUITE_P(Replies, PromptBox, ::testing::ValuesIn(replies), RowName());
@@ -119,19 +93,17 @@ TEST(MessageBox, ShowsTheTextUnderTheProgramsTitleWithOneButton)
     QString title;
     QString text;
     QStringList buttons;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
-            return;
-        title = box->windowTitle();
-        text = box->text();
-        for (QAbstractButton *button : box->buttons())
-            buttons << button->text();
-        QTest::keyClick(box, Qt::Key_Return);
-    });
-    poll.start(0);
-    prompts.showMessage("打印失败，报告已保存为 PDF 文件：\n/tmp/报告.pdf");
+    whileAnswering(
+            [&](QWidget *modal) {
+                auto *box = qobject_cast<QMessageBox *>(modal);
+                ASSERT_NE(box, nullptr);
+                title = box->windowTitle();
+                text = box->text();
+                for (QAbstractButton *button : box->buttons())
+                    buttons << button->text();
+                QTest::keyClick(box, Qt::Key_Return);
+            },
+            [&] { prompts.showMessage("打印失败，报告已保存为 PDF 文件：\n/tmp/报告.pdf"); });
     EXPECT_EQ(title, QStringLiteral("Brannock"));
     EXPECT_EQ(text, QStringLiteral("打印失败，报告已保存为 PDF 文件：\n/tmp/报告.pdf"));
     EXPECT_EQ(buttons, QStringList{QStringLiteral("确定")});

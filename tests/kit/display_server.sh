@@ -7,10 +7,7 @@ case " $* " in
 *" --gtest_list_tests "*) exec "$@" ;;
 esac
 
-skip() {
-    echo "Skipped: $*" >&2
-    exit 77
-}
+skip() { echo "Skipped: $*" >&2; exit 77; }
 
 server_folder=$(mktemp -d) || skip "no temporary folder for the display server"
 chmod 0700 "$server_folder"

@@ -69,8 +69,11 @@ class PromptAnswerer
 public:
     // Each reply typed and confirmed with Enter, whatever the prompt.
     explicit PromptAnswerer(const QStringList &replies, QWidget *window = nullptr)
-        : PromptAnswerer(typed(replies), window)
-    {}
+        : PromptAnswerer(std::vector<Reply>(), window)
+    {
+        for (const QString &text : replies)
+            m_replies.push_back({QString(), Act::Type, text});
+    }
     explicit PromptAnswerer(const std::vector<Reply> &replies, QWidget *window = nullptr)
         : m_replies(replies.begin(), replies.end())
         , m_window(window)
@@ -91,14 +94,6 @@ public:
     QStringList messages; // message box texts, in order
 
 private:
-    static std::vector<Reply> typed(const QStringList &texts)
-    {
-        std::vector<Reply> replies;
-        for (const QString &text : texts)
-            replies.push_back({QString(), Act::Type, text});
-        return replies;
-    }
-
     // A box's words, for a failure that names it.
     static QString wordsOf(QWidget *box)
     {

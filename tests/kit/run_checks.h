@@ -49,6 +49,13 @@ struct EnterThenAbandon
     std::function<void(const std::string &)> overrun;
 };
 
+// Runs the core on the scripted platform's replies; how the run ended.
+inline adjustment::RunEnd runScript(platform::ScriptedPlatform &platform)
+{
+    auto services = platform.services();
+    return adjustment::performRun(services);
+}
+
 // What checkRun throws: the first property the run lacks, with what shows it.
 struct BrokenProperty : std::runtime_error
 {

@@ -5,14 +5,8 @@
 # program shows its window, and the silent uninstall removes all three. Needs a display.
 # Usage: windows_install_test.sh brannock-VERSION-setup.exe VERSION
 set -u
-skip() {
-    echo "Skipped: $*" >&2
-    exit 77
-}
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+skip() { echo "Skipped: $*" >&2; exit 77; }
+fail() { echo "FAIL: $*" >&2; exit 1; }
 [ -n "${BRANNOCK_WINEPREFIX:-}" ] || skip "no private Wine prefix; run under scripts/with-wine.sh"
 [ -n "${DISPLAY:-}" ] || skip "no display; run under scripts/with-xvfb.sh"
 [ -f "$1" ] || fail "no installer at $1"

@@ -86,10 +86,15 @@ WindowRun runWindow(const QString &route, const QString &cupsServer, const Tempo
     return run;
 }
 
-// The message's two lines; the second names a file or folder.
+// The example run's one message, as its lines (two: the second names a file or folder); none, and
+// a failure, unless the run ended by itself after the example's 21 prompts with one message.
 QStringList messageLines(const WindowRun &run)
 {
-    return run.messages.size() == 1 ? run.messages.first().split(QLatin1Char('\n')) : QStringList();
+    EXPECT_TRUE(run.ended) << run.output.toStdString();
+    EXPECT_EQ(run.prompts, 21);
+    EXPECT_EQ(run.messages.size(), 1) << run.messages.join(QLatin1Char('|')).toStdString();
+    return run.ended && run.messages.size() == 1 ? run.messages.first().split(QLatin1Char('\n'))
+                                                 : QStringList();
 }
 
 // Starts a private scheduler for the test, or skips the test with the reason.
@@ -210,10 +215,8 @@ TEST_P(NoPrinter, SavesTheReportInTheDocumentsFolderAndSaysSo)
     const WindowRun run
             = runWindow(QStringLiteral("example"), cups ? cups->server() : home.noScheduler(), home,
                         exampleTimeoutMs);
-    ASSERT_TRUE(run.ended) << run.output.toStdString();
-    EXPECT_EQ(run.prompts, 21);
     const QStringList message = messageLines(run);
-    ASSERT_EQ(message.size(), 2) << run.messages.join(QLatin1Char('|')).toStdString();
+    ASSERT_EQ(message.size(), 2) << message.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(message[0], q(texts::SavedNoPrinter));
     kit::expectSavedExample(message[1], documents);
     if (cups) {
@@ -245,37 +248,29 @@ class RefusingQueue : public ::testing::TestWithParam<RefusalCase>
 
 TEST_P(RefusingQueue, SavesTheReportAndSaysPrintingFailed)
 {
+    const Refusal refusal = GetParam().refusal;
     START_PRIVATE_CUPS(cups);
     QString error;
-    switch (GetParam().refusal) {
-    case Refusal::Stopped:
-        ASSERT_TRUE(cups->addDefaultPdfPrinter(queueName, &error)) << error.toStdString();
+    ASSERT_TRUE(refusal == Refusal::DeviceFails ? cups->addDefaultFailingPrinter(queueName, &error)
+                                                : cups->addDefaultPdfPrinter(queueName, &error))
+            << error.toStdString();
+    if (refusal == Refusal::Stopped) {
         ASSERT_TRUE(cups->stopQueue(queueName, &error)) << error.toStdString();
-        break;
-    case Refusal::Rejecting:
-        ASSERT_TRUE(cups->addDefaultPdfPrinter(queueName, &error)) << error.toStdString();
+    } else if (refusal == Refusal::Rejecting) {
         ASSERT_TRUE(cups->rejectJobs(queueName, &error)) << error.toStdString();
-        break;
-    case Refusal::DeviceFails:
-        ASSERT_TRUE(cups->addDefaultFailingPrinter(queueName, &error)) << error.toStdString();
-        break;
-    case Refusal::PluginMissing:
-    case Refusal::NotAPlugin:
-        ASSERT_TRUE(cups->addDefaultPdfPrinter(queueName, &error)) << error.toStdString();
-        break;
     }
     TemporaryHome home;
     ASSERT_TRUE(home.isValid());
     // The window program copied to a tree of its own, where the plugin is missing or is a
     // shared library that is no Qt plugin.
     QString program = QStringLiteral(PRINT_QUEUE_WINDOW_RUN);
-    if (GetParam().refusal == Refusal::PluginMissing || GetParam().refusal == Refusal::NotAPlugin) {
+    if (refusal == Refusal::PluginMissing || refusal == Refusal::NotAPlugin) {
         const QDir bin(home.filePath(QStringLiteral("tree/bin")));
         const QDir plugins(bin.filePath(QStringLiteral(BRANNOCK_MODULE_DIR_FROM_BIN)));
         ASSERT_TRUE(bin.mkpath(plugins.path()));
         program = bin.filePath(QFileInfo(program).fileName());
         ASSERT_TRUE(QFile::copy(QStringLiteral(PRINT_QUEUE_WINDOW_RUN), program));
-        if (GetParam().refusal == Refusal::NotAPlugin) {
+        if (refusal == Refusal::NotAPlugin) {
             ASSERT_TRUE(QFile::copy(
                     QLibraryInfo::path(QLibraryInfo::LibrariesPath)
                             + QStringLiteral("/libQt6Core.so.6"),
@@ -285,10 +280,8 @@ TEST_P(RefusingQueue, SavesTheReportAndSaysPrintingFailed)
 
     const WindowRun run = runWindow(QStringLiteral("example"), cups->server(), home,
                                     exampleTimeoutMs, {program});
-    ASSERT_TRUE(run.ended) << run.output.toStdString();
-    EXPECT_EQ(run.prompts, 21);
     const QStringList message = messageLines(run);
-    ASSERT_EQ(message.size(), 2) << run.messages.join(QLatin1Char('|')).toStdString()
+    ASSERT_EQ(message.size(), 2) << message.join(QLatin1Char('|')).toStdString()
                                  << "; jobs left waiting: "
                                  << ::testing::PrintToString(
                                             cups->jobIds(QStringLiteral("not-completed")))
@@ -339,10 +332,8 @@ TEST_P(UnwritableDocuments, SaysNothingCouldBeSavedAndTheRunEnds)
 
     const WindowRun run
             = runWindow(QStringLiteral("example"), home.noScheduler(), home, exampleTimeoutMs);
-    ASSERT_TRUE(run.ended) << run.output.toStdString();
-    EXPECT_EQ(run.prompts, 21);
     const QStringList message = messageLines(run);
-    ASSERT_EQ(message.size(), 2) << run.messages.join(QLatin1Char('|')).toStdString();
+    ASSERT_EQ(message.size(), 2) << message.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(message[0], q(texts::NotSavedNoPrinter));
     EXPECT_EQ(message[1], q(texts::FolderNotWritable) + documents);
     // The file in the way is left as it was.
@@ -391,9 +382,8 @@ TEST_P(TakenName, TakesTheNextFreeSuffixAndOverwritesNothing)
 
     const WindowRun run
             = runWindow(QStringLiteral("example"), home.noScheduler(), home, exampleTimeoutMs);
-    ASSERT_TRUE(run.ended) << run.output.toStdString();
     const QStringList message = messageLines(run);
-    ASSERT_EQ(message.size(), 2) << run.messages.join(QLatin1Char('|')).toStdString();
+    ASSERT_EQ(message.size(), 2) << message.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(message[0], q(texts::SavedNoPrinter));
     const QString saved = QFileInfo(message[1]).fileName();
     EXPECT_TRUE(saved.endsWith(QString::fromLatin1(taken.expectedSuffix) + QStringLiteral(".pdf")))

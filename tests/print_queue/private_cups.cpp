@@ -27,6 +27,9 @@ const QString systemServerBin = QStringLiteral("/usr/lib/cups");
 const QString cupsPdfBackend = QStringLiteral("/usr/lib/cups/backend/cups-pdf");
 const QString cupsPdfPpd = QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd");
 constexpr int toolTimeoutMs = 30000;
+constexpr QFile::Permissions executable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+constexpr QFile::Permissions readable
+        = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
 constexpr int startTimeoutMs = 15000;
 
 QString findTool(const QString &name)
@@ -39,15 +42,20 @@ QString findTool(const QString &name)
     return found;
 }
 
+// Sets *error to the text; false, for a return.
+bool failed(QString *error, const QString &text)
+{
+    *error = text;
+    return false;
+}
+
 bool writeFile(const QString &path, const QByteArray &contents, QFile::Permissions permissions,
                QString *error)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(contents) < 0
-        || !file.setPermissions(permissions)) {
-        *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-        return false;
-    }
+        || !file.setPermissions(permissions))
+        return failed(error, QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
     return true;
 }
 
@@ -100,55 +108,45 @@ QString PrivateCups::path(const QString &relative) const
 bool PrivateCups::writeConfiguration(QString *error)
 {
     for (const QString &file : {findTool(QStringLiteral("cupsd")), cupsPdfBackend, cupsPdfPpd}) {
-        if (file.isEmpty() || !QFileInfo::exists(file)) {
-            *error = QStringLiteral("CUPS or cups-pdf is not installed (missing %1); install the "
-                                    "Debian packages cups and printer-driver-cups-pdf")
-                             .arg(file.isEmpty() ? QStringLiteral("cupsd") : file);
-            return false;
-        }
+        if (file.isEmpty() || !QFileInfo::exists(file))
+            return failed(error, QStringLiteral("CUPS or cups-pdf is not installed (missing %1); "
+                                                "install the Debian packages cups and "
+                                                "printer-driver-cups-pdf")
+                                         .arg(file.isEmpty() ? QStringLiteral("cupsd") : file));
     }
     const QString unshare = findTool(QStringLiteral("unshare"));
     if (unshare.isEmpty()
-        || QProcess::execute(unshare, {QStringLiteral("--mount"), QStringLiteral("true")}) != 0) {
-        *error = QStringLiteral("cannot make a mount namespace (unshare --mount), so cups-pdf "
-                                "cannot be given a private configuration");
-        return false;
-    }
+        || QProcess::execute(unshare, {QStringLiteral("--mount"), QStringLiteral("true")}) != 0)
+        return failed(error,
+                      QStringLiteral("cannot make a mount namespace (unshare --mount), so cups-pdf "
+                                     "cannot be given a private configuration"));
     const group *lp = getgrnam("lp");
-    if (!lp) {
-        *error = QStringLiteral("there is no group lp for the scheduler's filters");
-        return false;
-    }
+    if (!lp)
+        return failed(error, QStringLiteral("there is no group lp for the scheduler's filters"));
 
     // The filters run as lp: they must reach the spool, the helpers and the temporary files.
     if (!QFile::setPermissions(m_folder.path(), QFile::ReadOwner | QFile::WriteOwner
                                                         | QFile::ExeOwner | QFile::ReadGroup
                                                         | QFile::ExeGroup | QFile::ReadOther
-                                                        | QFile::ExeOther)) {
-        *error = QStringLiteral("cannot open the temporary folder to the lp user");
-        return false;
-    }
+                                                        | QFile::ExeOther))
+        return failed(error, QStringLiteral("cannot open the temporary folder to the lp user"));
     QDir folder(m_folder.path());
     for (const char *sub : {"conf", "root", "spool", "cache", "state", "log", "tmp", "bin/backend",
                             "cups-pdf/etc", "cups-pdf/spool", "out"}) {
-        if (!folder.mkpath(QString::fromLatin1(sub))) {
-            *error = QStringLiteral("cannot create %1").arg(path(QString::fromLatin1(sub)));
-            return false;
-        }
+        if (!folder.mkpath(QString::fromLatin1(sub)))
+            return failed(error,
+                          QStringLiteral("cannot create %1").arg(path(QString::fromLatin1(sub))));
     }
     const QByteArray tmp = QFile::encodeName(path(QStringLiteral("tmp")));
-    if (chown(tmp.constData(), 0, lp->gr_gid) != 0 || chmod(tmp.constData(), 01770) != 0) {
-        *error = QStringLiteral("cannot give the temporary files folder to the group lp");
-        return false;
-    }
+    if (chown(tmp.constData(), 0, lp->gr_gid) != 0 || chmod(tmp.constData(), 01770) != 0)
+        return failed(error,
+                      QStringLiteral("cannot give the temporary files folder to the group lp"));
     // The private ServerBin: the system's filters and helpers, and the wrapped backend.
     for (const char *sub : {"cgi-bin", "daemon", "driver", "filter", "monitor", "notifier"}) {
         const QString name = QString::fromLatin1(sub);
-        if (!QFile::link(QDir(systemServerBin).filePath(name),
-                         path(QStringLiteral("bin/")) + name)) {
-            *error = QStringLiteral("cannot link the scheduler's helper folder %1").arg(name);
-            return false;
-        }
+        if (!QFile::link(QDir(systemServerBin).filePath(name), path(QStringLiteral("bin/")) + name))
+            return failed(error,
+                          QStringLiteral("cannot link the scheduler's helper folder %1").arg(name));
     }
 
     // Every path of the configuration is below the temporary folder, written @ROOT@ here.
@@ -213,10 +211,7 @@ PreserveJobHistory Yes
   </Limit>
 </Policy>
 )");
-    const QFile::Permissions readable
-            = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
-    return writeFile(path(QStringLiteral("bin/backend/cups-pdf")), wrapper,
-                     QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner, error)
+    return writeFile(path(QStringLiteral("bin/backend/cups-pdf")), wrapper, executable, error)
            && writeFile(path(QStringLiteral("cups-pdf/etc/cups-pdf.conf")), cupsPdfConf, readable,
                         error)
            && writeFile(path(QStringLiteral("conf/cups-files.conf")), cupsFiles, readable, error)
@@ -231,36 +226,33 @@ bool PrivateCups::start(QString *error)
                            {findTool(QStringLiteral("cupsd")), QStringLiteral("-f"),
                             QStringLiteral("-c"), path(QStringLiteral("conf/cupsd.conf")),
                             QStringLiteral("-s"), path(QStringLiteral("conf/cups-files.conf"))},
-                           toolEnvironment())) {
-        *error = QStringLiteral("cupsd did not start: ") + m_cupsd.errorString();
-        return false;
-    }
+                           toolEnvironment()))
+        return failed(error, QStringLiteral("cupsd did not start: ") + m_cupsd.errorString());
     const QDeadlineTimer deadline(startTimeoutMs);
     while (!deadline.hasExpired()) {
-        if (m_cupsd.state() == QProcess::NotRunning) {
-            *error = QStringLiteral("cupsd stopped at start:\n") + logs();
-            return false;
-        }
+        if (m_cupsd.state() == QProcess::NotRunning)
+            return failed(error, QStringLiteral("cupsd stopped at start:\n") + logs());
         QString output;
         QString ignored;
         if (QFileInfo::exists(server())
-            && lpTool(QStringLiteral("lpstat"), {QStringLiteral("-r")}, &output, &ignored)
+            && lpTool(QStringLiteral("lpstat"), {QStringLiteral("-r")}, &ignored, &output)
             && output.trimmed() == QStringLiteral("scheduler is running"))
             return true;
         QThread::msleep(50);
     }
-    *error = QStringLiteral("cupsd did not answer within %1 ms:\n").arg(startTimeoutMs) + logs();
-    return false;
+    return failed(error, QStringLiteral("cupsd did not answer within %1 ms:\n").arg(startTimeoutMs)
+                                 + logs());
 }
 
-bool PrivateCups::lpTool(const QString &program, const QStringList &arguments, QString *output,
-                         QString *error) const
+bool PrivateCups::lpTool(const QString &program, const QStringList &arguments, QString *error,
+                         QString *output) const
 {
+    QString ignored;
+    if (!output)
+        output = &ignored;
     const QString tool = findTool(program);
-    if (tool.isEmpty()) {
-        *error = program + QStringLiteral(" is not installed");
-        return false;
-    }
+    if (tool.isEmpty())
+        return failed(error, program + QStringLiteral(" is not installed"));
     QProcess process;
     process.setProcessEnvironment(toolEnvironment());
     process.setProcessChannelMode(QProcess::MergedChannels);
@@ -272,22 +264,24 @@ bool PrivateCups::lpTool(const QString &program, const QStringList &arguments, Q
         return false;
     }
     *output = QString::fromLocal8Bit(process.readAll());
-    if (process.exitCode() != 0) {
-        *error = QStringLiteral("%1 %2 failed: %3")
-                         .arg(program, arguments.join(QLatin1Char(' ')), *output);
-        return false;
-    }
+    if (process.exitCode() != 0)
+        return failed(error, QStringLiteral("%1 %2 failed: %3")
+                                     .arg(program, arguments.join(QLatin1Char(' ')), *output));
     return true;
+}
+
+bool PrivateCups::addDefaultQueue(const QString &queue, const QString &device, QString *error)
+{
+    return lpTool(QStringLiteral("lpadmin"),
+                  {QStringLiteral("-p"), queue, QStringLiteral("-E"), QStringLiteral("-v"), device,
+                   QStringLiteral("-P"), cupsPdfPpd},
+                  error)
+           && lpTool(QStringLiteral("lpadmin"), {QStringLiteral("-d"), queue}, error);
 }
 
 bool PrivateCups::addDefaultPdfPrinter(const QString &queue, QString *error)
 {
-    QString output;
-    return lpTool(QStringLiteral("lpadmin"),
-                  {QStringLiteral("-p"), queue, QStringLiteral("-E"), QStringLiteral("-v"),
-                   QStringLiteral("cups-pdf:/"), QStringLiteral("-P"), cupsPdfPpd},
-                  &output, error)
-           && lpTool(QStringLiteral("lpadmin"), {QStringLiteral("-d"), queue}, &output, error);
+    return addDefaultQueue(queue, QStringLiteral("cups-pdf:/"), error);
 }
 
 bool PrivateCups::addDefaultFailingPrinter(const QString &queue, QString *error)
@@ -301,36 +295,28 @@ fi
 echo "ERROR: the device failed" >&2
 exit 1
 )";
-    QString output;
-    return writeFile(path(QStringLiteral("bin/backend/failing")), backend,
-                     QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner, error)
-           && lpTool(QStringLiteral("lpadmin"),
-                     {QStringLiteral("-p"), queue, QStringLiteral("-E"), QStringLiteral("-v"),
-                      QStringLiteral("failing:/"), QStringLiteral("-P"), cupsPdfPpd},
-                     &output, error)
-           && lpTool(QStringLiteral("lpadmin"), {QStringLiteral("-d"), queue}, &output, error);
+    return writeFile(path(QStringLiteral("bin/backend/failing")), backend, executable, error)
+           && addDefaultQueue(queue, QStringLiteral("failing:/"), error);
 }
 
 bool PrivateCups::stopQueue(const QString &queue, QString *error)
 {
-    QString output;
-    return lpTool(QStringLiteral("cupsdisable"), {queue}, &output, error);
+    return lpTool(QStringLiteral("cupsdisable"), {queue}, error);
 }
 
 bool PrivateCups::rejectJobs(const QString &queue, QString *error)
 {
-    QString output;
-    return lpTool(QStringLiteral("cupsreject"), {queue}, &output, error);
+    return lpTool(QStringLiteral("cupsreject"), {queue}, error);
 }
 
 QList<int> PrivateCups::jobIds(const QString &which) const
 {
     // lpstat -o lists one job a line, "queue-id user size date".
-    QString output;
     QString error;
+    QString output;
     QList<int> ids;
     if (!lpTool(QStringLiteral("lpstat"), {QStringLiteral("-W"), which, QStringLiteral("-o")},
-                &output, &error))
+                &error, &output))
         return ids;
     for (const QString &line : output.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         const QString job = line.section(QLatin1Char(' '), 0, 0);

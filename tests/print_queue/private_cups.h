@@ -66,10 +66,12 @@ public:
 private:
     bool writeConfiguration(QString *error);
     bool start(QString *error);
-    // Runs an lp tool against this scheduler with its output in *output; false with *error
-    // when the tool cannot run or fails.
-    bool lpTool(const QString &program, const QStringList &arguments, QString *output,
-                QString *error) const;
+    // Runs an lp tool against this scheduler, its output in *output when given; false with
+    // *error when the tool cannot run or fails.
+    bool lpTool(const QString &program, const QStringList &arguments, QString *error,
+                QString *output = nullptr) const;
+    // Adds a queue on that device with cups-pdf's driver, as the default destination.
+    bool addDefaultQueue(const QString &queue, const QString &device, QString *error);
     QString path(const QString &relative) const;
 
     QTemporaryDir m_folder;
