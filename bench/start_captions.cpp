@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QWidget>
 
-
 namespace {
 
 QRect pixels(const design::Rect &box)

@@ -9,7 +9,6 @@
 #include "fonts.h"
 #include "utf16.h"
 
-
 namespace {
 
 void caption(HWND window, const design::Rect &box, std::string_view text, HFONT font)

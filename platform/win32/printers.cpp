@@ -33,7 +33,8 @@ constexpr DWORD notReadyStatus = PRINTER_STATUS_PAUSED | PRINTER_STATUS_ERROR
                                  | PRINTER_STATUS_PAPER_PROBLEM | PRINTER_STATUS_OFFLINE
                                  | PRINTER_STATUS_NOT_AVAILABLE;
 
-// The spooler's function `name`, found the first time a report goes out; null where it is missing.
+// The spooler's function `name`, null where it is missing. Each caller keeps it in a static, found
+// the first time a report goes out.
 template<typename Function>
 Function spooler(const char *name)
 {

@@ -52,8 +52,9 @@ TEST(FrameLines, CloseTheCornersAndThickenAtTwiceTheDpi)
     }
 }
 
-// A short prompt at 144 dpi keeps the box's least width; a long message at 96 dpi wraps at the
-// most, its text beside the icon and below it no higher than the icon.
+// A short prompt at 144 dpi keeps the box's least width, its buttons widened by a long caption and
+// its text as high as a line of the font; a long message at 96 dpi wraps at the most, beside the
+// icon, and its buttons stand below the icon.
 TEST(BoxLayout, KeepsTheLeastAndMostWidthsAndPlacesTheButtonsAtTheRight)
 {
     using Box = std::vector<int>;
@@ -68,9 +69,9 @@ TEST(BoxLayout, KeepsTheLeastAndMostWidthsAndPlacesTheButtonsAtTheRight)
             return at == width ? 26 : -1;
         };
     };
-    EXPECT_EQ(flat(design::boxLayout(true, 144, {18, 30, 100}, wrappedAt(508))),
-              (Box{540, 148, 0,  0,   0,  0,   16, 16,  508, 26,  16,
-                   52,  508, 30, 291, 98, 112, 34, 412, 98,  112, 34}));
+    EXPECT_EQ(flat(design::boxLayout(true, 144, {30, 100, 100}, wrappedAt(508))),
+              (Box{540, 164, 0,  0,   0,   0,   16, 16,  508, 30,  16,
+                   56,  508, 42, 267, 114, 124, 34, 400, 114, 124, 34}));
     EXPECT_EQ(flat(design::boxLayout(false, 96, {13, 20, 900}, wrappedAt(560))),
               (Box{621, 84, 11, 11,  32, 32, 50, 11, 560, 26, 0,
                    0,   0,  0,  535, 50, 75, 23, 0,  0,   0,  0}));

@@ -87,7 +87,7 @@ QRect expectedRect(const Control &control)
                  QPoint(control.width / 15, control.height / 15));
 }
 
-// The Qt class that draws each kind of control.
+// The Qt class that draws each kind of control, in Kind's order.
 const char *const classOfKind[] = {"QLineEdit", "QPushButton", "QLabel", "QFrame"};
 
 QWidget *control(const QWidget *window, const char *name)

@@ -2,8 +2,9 @@
 
 #pragma once
 
-// What every scripted run must do however it is answered, checked the same way by the hostile
-// run tests and by the run fuzzer: it ends, and what it shows and prints agrees.
+// A run of the core on a scripted platform, and what every such run must do however it is
+// answered, checked the same way by the hostile run tests and by the run fuzzer: it ends, and what
+// it shows and prints agrees.
 
 #include "run.h"
 

@@ -86,8 +86,9 @@ WindowRun runWindow(const QString &route, const QString &cupsServer, const Tempo
     return run;
 }
 
-// The example run's one message, as its lines (two: the second names a file or folder); none, and
-// a failure, unless the run ended by itself after the example's 21 prompts with one message.
+// The example run's one message, as its lines (two: the second names a file or folder): none unless
+// the run ended by itself with one message, and a failure unless it also took the example's 21
+// prompts.
 QStringList messageLines(const WindowRun &run)
 {
     EXPECT_TRUE(run.ended) << run.output.toStdString();

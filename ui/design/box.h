@@ -4,7 +4,8 @@
 
 // The prompt and message boxes' layout: where the icon, the text, the edit line and the buttons
 // stand, in pixels at a DPI, from what the box's font measures of its texts. A front end that
-// draws its own boxes places them so; one whose toolkit lays boxes out keeps the least widths.
+// draws its own boxes places them so; one whose toolkit lays the boxes out takes what it can of
+// the measures (the prompt's least width, the buttons' least width).
 
 #include "design.h"
 

@@ -182,7 +182,7 @@ template<typename Made>
 class WindowFonts
 {
 public:
-    WindowFonts() = default; // default-made fonts
+    WindowFonts() = default; // none made yet
     template<typename Make>
     explicit WindowFonts(Make make)
     {

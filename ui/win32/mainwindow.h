@@ -53,9 +53,7 @@ private:
 
     HWND m_window = nullptr;
     int m_dpi = 96;
-    design::WindowFonts<platform::win32::FontHandle> m_fonts{[](design::Font) {
-        return platform::win32::FontHandle();
-    }};
+    design::WindowFonts<platform::win32::FontHandle> m_fonts; // made by applyDpi
     std::unique_ptr<std::remove_pointer_t<HBRUSH>, platform::win32::GdiObjectDeleter> m_windowBrush;
     std::unique_ptr<std::remove_pointer_t<HBRUSH>, platform::win32::GdiObjectDeleter> m_buttonBrush;
     std::unique_ptr<std::remove_pointer_t<HBRUSH>, platform::win32::GdiObjectDeleter> m_lineBrush;
