@@ -200,15 +200,15 @@ window.addEventListener('beforeunload', (event) => {
     }
 });
 
-
-// The program loads once the window's first frame is up, so that it never holds that frame back;
-// in the one-file page it follows inline instead.
-if (document.currentScript.src)
+// The program loads once the window's first frame is up, so that it never holds that frame back,
+// and the worker keeps the site for offline use; in the one-file page the program follows inline
+// and there is no worker.
+if (document.currentScript.src) {
     requestAnimationFrame(() => setTimeout(() => {
         const program = document.createElement('script');
         program.src = 'brannock.js';
         document.body.append(program);
     }));
-
-if (document.currentScript.src && 'serviceWorker' in navigator && location.protocol !== 'file:')
-    navigator.serviceWorker.register('sw.js').catch(() => {});
+    if ('serviceWorker' in navigator && location.protocol !== 'file:')
+        navigator.serviceWorker.register('sw.js').catch(() => {});
+}

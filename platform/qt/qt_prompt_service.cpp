@@ -3,6 +3,7 @@
 
 #include "qt_prompt_service.h"
 
+#include "box.h"
 #include "design.h"
 #include "text.h"
 
@@ -33,7 +34,7 @@ std::string QtPromptService::inputBox(const std::string &prompt)
     dialog->setTextValue(QString());
     dialog->setOkButtonText(toQString(design::okCaption));
     dialog->setCancelButtonText(toQString(design::cancelCaption));
-    dialog->setMinimumWidth(design::promptMinimumWidth);
+    dialog->setMinimumWidth(design::boxMeasures.promptMinimum);
     for (QLabel *label : dialog->findChildren<QLabel *>())
         label->setWordWrap(true);
 

@@ -5,7 +5,7 @@
 // The prompt and message boxes' layout: where the icon, the text, the edit line and the buttons
 // stand, in pixels at a DPI, from what the box's font measures of its texts. A front end that
 // draws its own boxes places them so; one whose toolkit lays the boxes out takes what it can of
-// the measures (the prompt's least width, the buttons' least width).
+// the measures (the prompt box's least width, the buttons' least width).
 
 #include "design.h"
 
@@ -23,7 +23,8 @@ struct BoxMeasures
     int buttonPadding = 16; // around a button's caption
     int buttonHeight = 23;
     int iconSize = 32;        // the message box's icon
-    int messageMinimum = 160; // a message's least width; a prompt's is promptMinimumWidth
+    int promptMinimum = 360;  // a prompt box's least width: a short prompt fits on one line
+    int messageMinimum = 160; // a message's text's least width
     int textMaximum = 560;    // a longer text wraps
     int linePadding = 8;      // the edit line's height above the font's
     int lineGap = 4;          // below the edit line, beside gap
@@ -61,7 +62,7 @@ BoxLayout boxLayout(bool withLine, int dpi, const BoxText &measured, WrappedHeig
     const BoxMeasures &m = boxMeasures;
     BoxLayout box{};
     const int button = std::max(s(m.buttonWidth), measured.captionWidth + s(m.buttonPadding));
-    const int least = withLine ? s(promptMinimumWidth) - 2 * s(m.margin) : s(m.messageMinimum);
+    const int least = withLine ? s(m.promptMinimum) - 2 * s(m.margin) : s(m.messageMinimum);
     const int textWidth = std::clamp(measured.naturalWidth, least, s(m.textMaximum));
     const int textHeight = std::max(wrappedHeight(textWidth), measured.fontHeight);
     const int left = s(m.margin) + (withLine ? 0 : s(m.iconSize) + s(m.gap));

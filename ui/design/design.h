@@ -4,7 +4,7 @@
 
 // The design of the window Brannock as data, for every front end: each control's name, place and
 // size in twips, caption, font, colour and tab position, the red double frame, the opening size,
-// and the prompt boxes' title, buttons and width; with the rules every front end follows: each
+// and the prompt boxes' title and buttons; with the rules every front end follows: each
 // control's font, the focus order, the controls' and lines' pixels at a DPI, a field's name for a
 // screen reader. Positions count from the client area's top-left corner and never change.
 // Captions come from texts.h, faces and fonts from typography.h, twips (1/1440 inch) and their
@@ -104,9 +104,6 @@ inline constexpr std::array<Field, 9> fields{{
         {"Text9", {4560, 6360, 975, 285}, 20},
 }};
 
-// The prompt box's least width in logical pixels: a short prompt fits on one line, longer ones
-// wrap.
-inline constexpr int promptMinimumWidth = 360;
 // The most characters a field or the prompt box's edit line takes: no limit a user could reach,
 // so a long reply is never cut without a word. (Win32 takes it as its own most, 0x7FFFFFFE.)
 inline constexpr int noLengthLimit = std::numeric_limits<int>::max();
@@ -279,13 +276,20 @@ inline constexpr std::array<FieldLabels, 9> fieldLabels{{
         {"Text9", "Label11", "Label16"},
 }};
 
-// The index in `labels` of the label of that name; labels.size() when there is none.
-constexpr std::size_t labelIndex(std::string_view name)
+// The index in `table` (fields, buttons or labels) of the control of that name; table.size() when
+// there is none.
+template<typename Table>
+constexpr std::size_t indexOf(const Table &table, std::string_view name)
 {
     std::size_t index = 0;
-    while (index < labels.size() && labels[index].name != name)
+    while (index < table.size() && table[index].name != name)
         ++index;
     return index;
+}
+
+constexpr std::size_t labelIndex(std::string_view name)
+{
+    return indexOf(labels, name);
 }
 
 static_assert(

@@ -13,18 +13,9 @@ namespace ui::web {
 
 namespace {
 
-constexpr const design::Field &fieldNamed(std::string_view name)
-{
-    for (const design::Field &field : design::fields) {
-        if (field.name == name)
-            return field;
-    }
-    throw "no such field"; // fails the build where it is used at compile time
-}
-
 // The layout band that a phone shows when the page opens, in CSS pixels: from Label16's left to
 // Text8's right, from a little above Label1 down.
-constexpr design::Rect text8 = fieldNamed("Text8").box;
+constexpr design::Rect text8 = design::fields[design::indexOf(design::fields, "Text8")].box;
 constexpr int bandLeft = design::px(design::labels[design::labelIndex("Label16")].box.left);
 constexpr int bandRight = design::px(text8.left + text8.width);
 constexpr int bandTop = design::px(design::labels[design::labelIndex("Label1")].box.top) - 8;
@@ -225,7 +216,8 @@ std::string pageCss()
     for (const design::LineEnds &line : design::lines)
         css += boxRule(line.name, design::pixelRect(line, design::logicalDpi));
     const std::string boxFont = font(design::Font::Boxes);
-    css += "#Box { font: " + boxFont + "; min-width: min(" + number(design::promptMinimumWidth)
+    css += "#Box { font: " + boxFont + "; min-width: min("
+           + number(design::boxMeasures.promptMinimum)
            + "px, 100vw - 32px); max-width: calc(100vw - 32px); box-sizing: border-box; }\n"
              // Above the layout, which begins lower down, so that the fields stay in view; on a
              // phone below it, just above the on-screen keyboard.

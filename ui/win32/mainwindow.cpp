@@ -11,8 +11,8 @@
 #include "run.h"
 #include "utf16.h"
 
-#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <string>
 #include <utility>
 
@@ -41,14 +41,6 @@ COLORREF colour(const design::Rgb &rgb)
 RECT rect(const design::PixelRect &box)
 {
     return {box.left, box.top, box.left + box.width, box.top + box.height};
-}
-
-template<typename Table>
-int indexIn(const Table &table, std::string_view name)
-{
-    const auto found = std::find_if(table.begin(), table.end(),
-                                    [name](const auto &control) { return control.name == name; });
-    return found == table.end() ? -1 : static_cast<int>(found - table.begin());
 }
 
 void place(HWND control, const RECT &box, HFONT font)
@@ -103,12 +95,14 @@ MainWindow::~MainWindow()
 
 int MainWindow::controlId(std::string_view name)
 {
-    if (const int field = indexIn(design::fields, name); field >= 0)
-        return firstField + field;
-    if (const int button = indexIn(design::buttons, name); button >= 0)
-        return firstButton + button;
-    if (const int label = indexIn(design::labels, name); label >= 0)
-        return firstLabel + label;
+    if (const std::size_t field = design::indexOf(design::fields, name);
+        field < design::fields.size())
+        return firstField + static_cast<int>(field);
+    if (const std::size_t button = design::indexOf(design::buttons, name);
+        button < design::buttons.size())
+        return firstButton + static_cast<int>(button);
+    if (const std::size_t label = design::labelIndex(name); label < design::labels.size())
+        return firstLabel + static_cast<int>(label);
     return 0;
 }
 
